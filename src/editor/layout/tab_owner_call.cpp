@@ -1,0 +1,11 @@
+#include "editor/layout/form1_layout.h"
+#include "editor/layout/spec_helpers.h"
+
+namespace editor::layout {
+
+void addOwnerCallTab(std::vector<ui::ControlSpec>& out)
+{
+    (void)out;
+}
+
+}  // namespace editor::layout
