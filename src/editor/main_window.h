@@ -57,6 +57,8 @@ public:
     std::function<void()> decode_image;          // applies Receive_EEPROM
     std::function<void()> save_configuration;    // the file save command
     std::function<void()> modem_start;           // modem reset after connecting in CSD mode
+    std::function<void()> load_c_file;           // reads the caption file at start-up
+    std::function<void()> save_c_file;           // writes the caption file
 
     // The seven working controls, unlocked together.
     void enableWorkingControls();
