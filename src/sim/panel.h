@@ -21,6 +21,8 @@ public:
 
     explicit Panel(platform::EventLoop& loop);
     ~Panel() override;
+    Panel(const Panel&) = delete;
+    Panel& operator=(const Panel&) = delete;
 
     void attach(LineEnd& line) override;
     void receiveFromComputer(const platform::Bytes& bytes) override;
@@ -44,6 +46,12 @@ public:
     int deliveryChunk = 0;              // >0: frames leave in pieces of this many bytes
     bool silent = false;                // sends nothing at all
 
+    // Timing of the panel's side.
+    int announcePeriodMs = 3000;        // a status frame this often while nothing is heard
+    int thinkTimeMs = 50;               // from a heard command to its answer
+    int chunkGapMs = 5;                 // between the pieces of a frame when deliveryChunk > 0
+    int partialCommandTimeoutMs = 1500; // a command stalled this long is forgotten
+
     // What the panel has heard, for tests.
     struct Heard {
         std::string command;  // "poll", "read", "write", "clock", "outputs"
@@ -57,6 +65,11 @@ public:
     // The frames the panel sends, byte for byte.
     platform::Bytes statusFrame() const;
     platform::Bytes dumpFrame() const;
+    platform::Bytes clockFrame() const;
+    static platform::Bytes writeAck();
+    static platform::Bytes writeNak();
+    // The 33 bytes after the image in the dump: readings, serial number, web password.
+    platform::Bytes deviceInfoBlock() const;
 
 private:
     struct Impl;

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,9 @@ namespace sim {
 class SimulatedPort : public platform::SerialPort, private LineEnd {
 public:
     SimulatedPort(platform::EventLoop& loop, Device& device);
+    ~SimulatedPort() override;
+    SimulatedPort(const SimulatedPort&) = delete;
+    SimulatedPort& operator=(const SimulatedPort&) = delete;
 
     void setPortNumber(int number) override;
     void setDevicePath(const std::string& path) override;
@@ -52,6 +57,10 @@ private:
     void sendToComputer(const platform::Bytes& bytes) override;
     // Microseconds one byte takes on the line.
     long byteMicros() const;
+    // Puts bytes on one direction of the line after what is already on it;
+    // the bytes that finish within the same millisecond arrive together.
+    void scheduleOnLine(const platform::Bytes& bytes, long& lineFreeMicros,
+                        std::function<void(const platform::Bytes&)> arrive);
 
     platform::EventLoop& loop_;
     Device& device_;
@@ -71,6 +80,10 @@ private:
 
     platform::Bytes written_;
     std::vector<Write> writes_;
+
+    // Cleared on destruction, so that arrivals still pending in the loop
+    // do not reach a port that is gone.
+    std::shared_ptr<bool> alive_;
 };
 
 }  // namespace sim
