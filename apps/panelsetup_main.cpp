@@ -1,0 +1,160 @@
+// panelsetup: the configurator of the alarm panel.
+//
+//   panelsetup [--port PATH] [--connect] [--tab N] [--screenshot FILE --after SECONDS]
+//
+// --port adds any serial device (a pseudo-terminal included) to the port
+// list and selects it; --connect presses the connect button at start;
+// --tab shows that tab; --screenshot saves a picture of the main window
+// after the given time (the help window too, as FILE-help.png, when it is
+// shown), prints the path and ends the program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QPixmap>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <QStyleFactory>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/configurator.h"
+#include "platform/clock.h"
+#include "qt/qt_event_loop.h"
+#include "qt/qt_host.h"
+#include "qt/qt_regional.h"
+#include "qt/qt_serial_port.h"
+#include "qt/unhandled.h"
+#include "qt/window_view.h"
+
+namespace {
+
+struct Options {
+    QString port;
+    bool connect = false;
+    int tab = -1;
+    QString screenshot;
+    double after = 5;
+};
+
+Options parseOptions(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Configurator of the GSM alarm panel");
+    parser.addHelpOption();
+    QCommandLineOption port("port", "Adds the serial device PATH to the port list and selects it.", "PATH");
+    QCommandLineOption connect("connect", "Presses the connect button at start.");
+    QCommandLineOption tab("tab", "Shows tab N (0 to 6).", "N");
+    QCommandLineOption screenshot("screenshot", "Saves a picture of the window as FILE and ends.", "FILE");
+    QCommandLineOption after("after", "Seconds before the picture is taken (default 5).", "SECONDS");
+    parser.addOptions({port, connect, tab, screenshot, after});
+    parser.process(app);
+
+    Options o;
+    o.port = parser.value(port);
+    o.connect = parser.isSet(connect);
+    if (parser.isSet(tab))
+        o.tab = parser.value(tab).toInt();
+    o.screenshot = parser.value(screenshot);
+    if (parser.isSet(after))
+        o.after = parser.value(after).toDouble();
+    return o;
+}
+
+// Serial devices of the system beyond the numbered ports ("COMn:" already
+// names /dev/ttyS(n-1)): USB adapters and the like.
+QStringList extraSerialDevices()
+{
+    QStringList paths;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        QString path = info.systemLocation();
+        if (path.startsWith("/dev/ttyS") || path.startsWith("COM"))
+            continue;
+        paths << path;
+    }
+    paths.sort();
+    return paths;
+}
+
+bool saveGrab(QWidget& window, const QString& file)
+{
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    if (!window.grab().save(file, "PNG")) {
+        std::fprintf(stderr, "panelsetup: cannot save %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(QFileInfo(file).absoluteFilePath()));
+    std::fflush(stdout);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("panelsetup");
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setFont(qt::WindowView::designFont());
+    Options options = parseOptions(app);
+
+    qt::QtEventLoop loop;
+    qt::QtSerialPort port;
+    qt::QtHost host;
+    platform::SystemClock clock;
+    qt::QtRegional regional;
+    app::Configurator configurator(editor::Services{loop, port, host, clock, regional});
+    editor::MainWindow& window = configurator.window();
+
+    // The views exist before start-up runs, so that a message box of the
+    // start-up already has the window behind it and the help window
+    // appears whenever the model shows it.
+    qt::WindowView mainView(window.form1);
+    qt::WindowView helpView(window.help);
+    bool ending = false;
+    auto end = [&] {
+        if (ending)
+            return;
+        ending = true;
+        helpView.close();
+        mainView.close();
+        QCoreApplication::exit(0);
+    };
+    host.onQuit = end;
+    QObject::connect(&mainView, &qt::WindowView::closedByUser, end);
+
+    // The picture is taken whatever state the program is in by then, a
+    // message box of the start-up included.
+    int exitCode = 0;
+    if (!options.screenshot.isEmpty()) {
+        QTimer::singleShot(static_cast<int>(options.after * 1000), &mainView, [&] {
+            QString stem = options.screenshot;
+            stem.replace(QRegularExpression("\\.png$"), "");
+            bool saved = saveGrab(mainView, stem + ".png");
+            if (helpView.isVisible())
+                saved = saveGrab(helpView, stem + "-help.png") && saved;
+            if (QWidget* box = QApplication::activeModalWidget())
+                saved = saveGrab(*box, stem + "-message.png") && saved;
+            exitCode = saved ? 0 : 1;
+            end();
+        });
+    }
+
+    qt::guarded([&] { configurator.start(); });
+    if (ending)
+        return exitCode;
+    for (const QString& path : extraSerialDevices())
+        if (path != options.port)
+            configurator.addPortChoice(path.toStdString(), false);
+    if (!options.port.isEmpty())
+        configurator.addPortChoice(options.port.toStdString(), true);
+    if (options.tab >= 0)
+        window.tabs().setCurrent(options.tab);
+    window.form1.show();
+
+    if (options.connect)
+        QTimer::singleShot(0, &mainView, [&] { qt::guarded([&] { window.button("Cmd(0)").userClick(); }); });
+
+    int code = QApplication::exec();
+    return exitCode != 0 ? exitCode : code;
+}
