@@ -1,0 +1,16 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+// Files of the configurator are single bytes in the Windows-1251 code page;
+// inside the program texts are UTF-8.
+namespace files {
+
+// Each byte becomes one character (the one byte the code page leaves
+// undefined, 0x98, keeps its own code point so that it survives a round trip).
+std::string cp1251ToUtf8(std::string_view bytes);
+// Each character becomes one byte; a character the code page cannot hold,
+// and a byte that is not valid UTF-8, becomes "?".
+std::string utf8ToCp1251(std::string_view text);
+
+}  // namespace files
