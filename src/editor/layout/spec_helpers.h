@@ -62,5 +62,21 @@ inline ui::ControlSpec hidden(ui::ControlSpec s)
     s.visible = false;
     return s;
 }
+inline ui::ControlSpec wrapped(ui::ControlSpec s)
+{
+    s.wordWrap = true;
+    return s;
+}
+inline ui::ControlSpec bold(ui::ControlSpec s)
+{
+    s.bold = true;
+    return s;
+}
+inline ui::ControlSpec picture(std::string name, int tab, ui::Rect place, std::string drawing)
+{
+    ui::ControlSpec s = make(ui::Kind::Picture, std::move(name), tab, place);
+    s.picture = std::move(drawing);
+    return s;
+}
 
 }  // namespace editor::layout
