@@ -15,12 +15,6 @@ void wire(editor::MainWindow& w)
     w.save_c_file = [&w] { save_c_file(w); };
 }
 
-void startUpFailed(editor::MainWindow& w, const platform::Error& error)
-{
-    w.services.host.messageBox(error.description(), "Error#" + std::to_string(error.number()),
-                               platform::MessageIcon::Critical, platform::MessageButtons::Ok);
-    if (!fileExists(kCaptionFileName) && w.save_c_file)
-        w.save_c_file();
-}
+bool captionFileExists() { return fileExists(kCaptionFileName); }
 
 }  // namespace files

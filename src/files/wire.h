@@ -1,6 +1,5 @@
 #pragma once
 #include "editor/main_window.h"
-#include "platform/error.h"
 
 namespace files {
 
@@ -9,8 +8,8 @@ namespace files {
 // save_configuration, load_c_file and save_c_file.
 void wire(editor::MainWindow& w);
 
-// The window set-up stopped with this error: show it ("Error#" and the
-// number, critical icon), then write the caption file when none exists.
-void startUpFailed(editor::MainWindow& w, const platform::Error& error);
+// Whether the caption file exists in the working directory; the start-up's
+// failure path writes one only when it does not.
+bool captionFileExists();
 
 }  // namespace files
