@@ -8,26 +8,6 @@
 namespace files {
 namespace {
 
-std::string valueText(const editor::MainWindow& w, const editor::Setting& s)
-{
-    using editor::ValueKind;
-    switch (s.kind) {
-    case ValueKind::Text: return w.text(s.control).text();
-    case ValueKind::CheckState: return std::to_string(w.check(s.control).value());
-    case ValueKind::ListIndex: return std::to_string(w.list(s.control).listIndex());
-    case ValueKind::EnabledFlag: {
-        const ui::Control* c = w.form1.find(s.control);
-        if (!c)
-            throw std::out_of_range("no control " + s.control);
-        return c->enabled() ? "1" : "0";
-    }
-    case ValueKind::MarkMask: return std::to_string(editor::readMask(w, s));
-    case ValueKind::CellText: return w.grid(s.control).cell(s.row, s.col);
-    case ValueKind::Colour: return std::to_string(w.label(s.control).backColor());
-    }
-    return {};
-}
-
 bool fileNameCanHold(char c)
 {
     auto u = static_cast<unsigned char>(c);
@@ -47,7 +27,7 @@ std::vector<ConfigEntry> configurationEntries(const editor::MainWindow& w)
     for (const editor::Setting& s : editor::catalogue()) {
         if (s.fileLine == 0)
             continue;
-        entries.emplace_back(s.key, valueText(w, s));
+        entries.emplace_back(s.key, editor::readValue(w, s));
     }
     return entries;
 }
