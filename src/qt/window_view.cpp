@@ -177,6 +177,59 @@ protected:
     void paintEvent(QPaintEvent*) override { QPainter(this).fillRect(rect(), palette().color(QPalette::WindowText)); }
 };
 
+// Tabs in one row sharing the width of the tab control evenly.
+class EvenTabBar : public QTabBar {
+public:
+    explicit EvenTabBar(int rowWidth) : rowWidth_(rowWidth) { setExpanding(false); }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize size = QTabBar::tabSizeHint(index);
+        int share = rowWidth_ / std::max(1, count());
+        // The last tab takes what the division leaves over.
+        if (index == count() - 1)
+            share = rowWidth_ - share * (count() - 1);
+        return QSize(share, size.height());
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    void paintEvent(QPaintEvent*) override
+    {
+        // The captions are drawn over the tab shapes; a caption longer than
+        // its tab is set narrower rather than cut off.
+        QStylePainter painter(this);
+        for (int i = 0; i < count(); ++i) {
+            QStyleOptionTab option;
+            initStyleOption(&option, i);
+            painter.drawControl(QStyle::CE_TabBarTabShape, option);
+            QRect area = option.rect.adjusted(3, 0, -3, 0);
+            int needed = painter.fontMetrics().horizontalAdvance(option.text);
+            double squeeze = needed > area.width() ? double(area.width()) / needed : 1.0;
+            painter.save();
+            painter.translate(area.center().x() + 1, area.top());
+            painter.scale(squeeze, 1.0);
+            QRect text(-needed / 2 - 1, 0, needed + 2, area.height());
+            painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+            painter.drawText(text, Qt::AlignCenter, option.text);
+            painter.restore();
+        }
+    }
+
+private:
+    int rowWidth_;
+};
+
+class EvenTabWidget : public QTabWidget {
+public:
+    EvenTabWidget(int rowWidth, QWidget* parent) : QTabWidget(parent)
+    {
+        auto* bar = new EvenTabBar(rowWidth);
+        setTabBar(bar);
+        setUsesScrollButtons(false);
+        tabBar()->setElideMode(Qt::ElideNone);
+    }
+};
+
 // Lightweight controls lie beneath the windowed ones of the same parent.
 bool isLightweight(ui::Kind kind)
 {
@@ -244,14 +297,8 @@ private:
 
     QWidget* tabs(ui::TabControl& model, QWidget* parent)
     {
-        auto* w = new QTabWidget(parent);
-        w->setUsesScrollButtons(false);
-        w->tabBar()->setExpanding(true);
-        w->tabBar()->setElideMode(Qt::ElideNone);
-        w->tabBar()->setDrawBase(true);
-        // Seven tabs share one row evenly, as the window was designed.
-        int width = view_.units_.px(model.place().width) / std::max(1, model.count()) - 1;
-        w->setStyleSheet(QStringLiteral("QTabBar::tab { width: %1px; padding: 3px 0px; }").arg(width - 2));
+        // The tabs share one row evenly, as the window was designed.
+        auto* w = new EvenTabWidget(view_.units_.px(model.place().width) - 2, parent);
         for (int i = 0; i < model.count(); ++i) {
             auto* page = new QWidget;
             w->addTab(page, qs(model.caption(i)));
@@ -528,6 +575,7 @@ WindowView::WindowView(ui::Window& model, const Drawings& drawings, QWidget* par
 
 WindowView::~WindowView() { *alive_ = false; }
 
+
 QFont WindowView::designFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -551,7 +599,8 @@ QWidget* WindowView::parentFor(const ui::ControlSpec& spec) const
 
 void WindowView::build()
 {
-    Binder binder(*this);
+    binder_ = std::make_unique<Binder>(*this);
+    Binder& binder = *binder_;
     // The tab control first: its pages hold the controls of the tabs.
     for (const auto& control : model_.controls())
         if (control->kind() == ui::Kind::TabControl && control->name() == model_.spec().tabControl)

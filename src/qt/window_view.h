@@ -61,6 +61,7 @@ private:
     std::vector<QWidget*> pages_;
     std::unordered_map<std::string, QWidget*> widgets_;
     std::vector<std::function<void()>> refreshers_;
+    std::unique_ptr<Binder> binder_;  // the bindings refer to it
 };
 
 }  // namespace qt
