@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "editor/layout/form1_layout.h"
 #include "editor/procedures.h"
 
 namespace editor {
@@ -29,29 +28,13 @@ ui::Control& control(const MainWindow& w, const std::string& name)
     return *c;
 }
 
-// The label beside the reporting interval, known by its caption (it has no
-// role of its own besides following the GPRS switch).
-ui::Control* gprsIntervalLabel(const MainWindow& w)
-{
-    static const std::string kCaption = "интервал периодической передачи данных на веб-сервер";
-    for (const auto& c : w.form1.controls()) {
-        if (c->kind() != ui::Kind::Label || c->spec().tab != layout::TabGprs)
-            continue;
-        if (static_cast<const ui::Label&>(*c).caption().rfind(kCaption, 0) == 0)
-            return c.get();
-    }
-    return nullptr;
-}
-
 // Everything on the GPRS tab that configures the reporting; the row
 // labels and the device's serial number and password stay as they are.
 std::vector<ui::Control*> gprsControls(const MainWindow& w)
 {
     std::vector<ui::Control*> controls;
-    if (ui::Control* label = gprsIntervalLabel(w))
-        controls.push_back(label);
-    for (const char* name : {"Text_gprs_period", "Check_alarm_gprs", "Check_gprs_balance", "Check_gprs_clock",
-                             "Text_apn_sim1", "Text_port", "Text_ip", "Check_oxrana_gprs"})
+    for (const char* name : {"Label_gprs_period", "Text_gprs_period", "Check_alarm_gprs", "Check_gprs_balance",
+                             "Check_gprs_clock", "Text_apn_sim1", "Text_port", "Text_ip", "Check_oxrana_gprs"})
         controls.push_back(&control(w, name));
     return controls;
 }

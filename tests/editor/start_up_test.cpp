@@ -1,0 +1,168 @@
+#include "editor_fixture.h"
+#include "platform/error.h"
+
+namespace {
+
+using editor_test::Editor;
+using editor_test::StartedEditor;
+using editor_test::WorkFolder;
+
+struct ListCase {
+    const char* list;
+    int count;
+    int selected;
+    std::vector<std::pair<int, std::string>> entries;  // position, text
+};
+
+TEST_F(StartedEditor, ListsAreFilledWithTheirEntriesAndSelection)
+{
+    const ListCase cases[] = {
+        {"cmbPort", 16, 0, {{0, "COM1:"}, {15, "COM16:"}}},
+        {"Combo_com", 4, 0, {{0, "None"}, {1, "Xon/Xoff"}, {2, "RTS"}, {3, "RTSXon/Xoff"}}},
+        {"Combo_auto_oxrana_on",
+         25,
+         0,
+         {{0, "Выключена автопостановка на охрану"},
+          {1, "Автопостановка на охрану в 00 часов"},
+          {2, "Автопостановка на охрану в 01 час"},
+          {3, "Автопостановка на охрану в 02 часа"},
+          {5, "Автопостановка на охрану в 04 часа"},
+          {6, "Автопостановка на охрану в 05 часов"},
+          {21, "Автопостановка на охрану в 20 часов"},
+          {22, "Автопостановка на охрану в 21 час"},
+          {23, "Автопостановка на охрану в 22 часа"},
+          {24, "Автопостановка на охрану в 23 часа"}}},
+        {"Combo_sms", 3, 0, {{0, "Shhrtd9f - прописать модем"}, {2, "Mkweay1b - запретить CSD-вход"}}},
+        {"Combo_del_alarm", 2, 0, {{0, "задержка тревоги, сек"}, {1, "задержка тревоги, мин"}}},
+        {"Combo_del_oxrana", 2, 0, {{0, "задержка охраны, сек"}, {1, "задержка охраны, мин"}}},
+        {"Combo_short_beep", 3, 0, {{0, "0.15"}, {1, "0.30"}, {2, "0.45"}}},
+        {"Combo_mic", 3, 1, {{0, "низкое"}, {1, "среднее"}, {2, "высокое"}}},
+        {"Combo_out1", 16, 1, {}},
+        {"Combo_out3", 16, 5, {}},
+        {"Check_zero1", 2, 0, {{0, "убрать минус"}, {1, "подать минус"}}},
+        {"Check_zero3", 2, 1, {}},
+        {"Check_zero6", 2, 1, {{0, "убрать минус"}}},
+        {"Check_zero8", 2, 1, {{0, "выше +13V"}, {1, "ниже +13V"}}},
+        {"Combo_oxr_on_long", 2, 0, {{0, "короткий"}, {1, "длинный"}}},
+        {"Combo_oxr_of_long", 2, 1, {}},
+        {"Combo_sms5", 2, 1, {{0, "полная"}, {1, "краткая"}}},
+        {"Combo_vyr_type", 2, -1, {{0, "плата тип q"}, {1, "плата тип qn"}}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.list);
+        const ui::List& list = w.list(c.list);
+        EXPECT_EQ(list.count(), c.count);
+        EXPECT_EQ(list.listIndex(), c.selected);
+        for (const auto& [position, text] : c.entries)
+            EXPECT_EQ(list.item(position), text) << position;
+    }
+    EXPECT_EQ(w.list("Combo_vyr_type").text(), "плата тип q");
+}
+
+TEST_F(StartedEditor, ShowsTheFirstTabAndTheLogoAtItsSize)
+{
+    EXPECT_EQ(w.tabs().current(), 0);
+    const ui::Picture& logo = w.picture("Image1");
+    EXPECT_EQ(std::filesystem::path(logo.file()).filename(), "logo.jpg");
+    EXPECT_EQ(logo.place().width, 2290);
+    EXPECT_EQ(logo.place().height, 1390);
+}
+
+TEST(StartUp, PendingCommandsAreGoneBeforeAnyEventRuns)
+{
+    WorkFolder folder(true);
+    Editor e;
+    e.w.receive_command = e.w.send_command = e.w.set_time = e.w.set_output_command = true;
+    e.w.autoload_done = e.w.work_with_file = e.w.est_shnur = true;
+    e.w.link_ok = true;
+    e.w.Buffer = "43 4C 4B ";
+    bool anyPending = true;
+    std::string bufferSeen = "unseen";
+    e.loop.callLater(0, [&] {
+        anyPending = e.w.receive_command || e.w.send_command || e.w.set_time || e.w.set_output_command ||
+                     e.w.autoload_done || e.w.work_with_file || e.w.est_shnur;
+        bufferSeen = e.w.Buffer;
+    });
+    editor::start_up(e.w);
+    EXPECT_FALSE(anyPending);
+    EXPECT_EQ(bufferSeen, "");
+    EXPECT_TRUE(e.w.link_ok) << "the link state is not a pending command";
+}
+
+TEST(StartUp, CaptionsAreReadLastAndTheirEventsRunBeforeTheWindowShows)
+{
+    WorkFolder folder(true);
+    Editor e;
+    int reads = 0;
+    bool defaultsApplied = false, logoLoaded = false, eventRan = false;
+    e.w.load_c_file = [&] {
+        ++reads;
+        defaultsApplied = e.w.list("Combo_out3").listIndex() == 5;
+        logoLoaded = !e.w.picture("Image1").file().empty();
+        e.loop.callLater(0, [&] { eventRan = true; });
+    };
+    editor::start_up(e.w);
+    EXPECT_EQ(reads, 1);
+    EXPECT_TRUE(defaultsApplied);
+    EXPECT_TRUE(logoLoaded);
+    EXPECT_TRUE(eventRan);
+}
+
+TEST(StartUp, WithoutTheLogoTheErrorIsShownAndTheWindowOpensWithTheDefaults)
+{
+    struct C {
+        bool captionFileExists;
+        int captionFilesWritten;
+    };
+    for (const C& c : {C{false, 1}, C{true, 0}}) {
+        SCOPED_TRACE(c.captionFileExists ? "caption file exists" : "no caption file");
+        WorkFolder folder(false);
+        Editor e;
+        int reads = 0, writes = 0;
+        e.w.load_c_file = [&] { ++reads; };
+        e.w.save_c_file = [&] { ++writes; };
+
+        editor::start_up_with_failure_path(e.w, c.captionFileExists);
+
+        ASSERT_EQ(e.host.messages.size(), 1u);
+        const auto& m = e.host.messages[0];
+        EXPECT_EQ(m.title, "Error#53");
+        EXPECT_EQ(m.icon, platform::MessageIcon::Critical);
+        EXPECT_EQ(m.buttons, platform::MessageButtons::Ok);
+        EXPECT_FALSE(m.text.empty());
+        EXPECT_EQ(reads, 0) << "the sequence stopped at the logo";
+        EXPECT_EQ(writes, c.captionFilesWritten);
+        EXPECT_EQ(e.w.list("Combo_out1").listIndex(), 1);
+        EXPECT_EQ(e.w.text("Text_lev_low_batt").text(), "110");
+        EXPECT_EQ(e.w.text("Text_f_8").text(), "255");
+    }
+}
+
+TEST(StartUp, WithoutTheFailurePathTheErrorReachesTheCaller)
+{
+    WorkFolder folder(false);
+    Editor e;
+    try {
+        editor::start_up(e.w);
+        FAIL() << "no error";
+    } catch (const platform::Error& error) {
+        EXPECT_EQ(error.number(), platform::errc::FileNotFound);
+    }
+}
+
+TEST(StartUp, AnErrorReadingTheCaptionsIsShownTooAndLeavesTheDefaults)
+{
+    WorkFolder folder(true);
+    Editor e;
+    int writes = 0;
+    e.w.load_c_file = [] { throw platform::Error(62, "Input past end of file"); };
+    e.w.save_c_file = [&] { ++writes; };
+    editor::start_up_with_failure_path(e.w, true);
+    ASSERT_EQ(e.host.messages.size(), 1u);
+    EXPECT_EQ(e.host.messages[0].title, "Error#62");
+    EXPECT_EQ(e.host.messages[0].text, "Input past end of file");
+    EXPECT_EQ(writes, 0);
+    EXPECT_EQ(e.w.list("Combo_out3").listIndex(), 5);
+}
+
+}  // namespace
