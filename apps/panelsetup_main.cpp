@@ -1,6 +1,7 @@
 // panelsetup: the configurator of the alarm panel.
 //
-//   panelsetup [--port PATH] [--connect] [--tab N] [--screenshot FILE --after SECONDS]
+//   panelsetup [--port PATH] [--connect] [--tab N] [--show-help]
+//              [--screenshot FILE --after SECONDS]
 //
 // --port adds any serial device (a pseudo-terminal included) to the port
 // list and selects it; --connect presses the connect button at start;
@@ -20,6 +21,7 @@
 
 #include "app/configurator.h"
 #include "platform/clock.h"
+#include "qt/diagram_drawings.h"
 #include "qt/qt_event_loop.h"
 #include "qt/qt_host.h"
 #include "qt/qt_regional.h"
@@ -35,6 +37,7 @@ struct Options {
     int tab = -1;
     QString screenshot;
     double after = 5;
+    bool showHelp = false;
 };
 
 Options parseOptions(const QApplication& app)
@@ -47,7 +50,8 @@ Options parseOptions(const QApplication& app)
     QCommandLineOption tab("tab", "Shows tab N (0 to 6).", "N");
     QCommandLineOption screenshot("screenshot", "Saves a picture of the window as FILE and ends.", "FILE");
     QCommandLineOption after("after", "Seconds before the picture is taken (default 5).", "SECONDS");
-    parser.addOptions({port, connect, tab, screenshot, after});
+    QCommandLineOption showHelp("show-help", "Shows the help window as a silent cable link would.");
+    parser.addOptions({port, connect, tab, screenshot, after, showHelp});
     parser.process(app);
 
     Options o;
@@ -56,6 +60,7 @@ Options parseOptions(const QApplication& app)
     if (parser.isSet(tab))
         o.tab = parser.value(tab).toInt();
     o.screenshot = parser.value(screenshot);
+    o.showHelp = parser.isSet(showHelp);
     if (parser.isSet(after))
         o.after = parser.value(after).toDouble();
     return o;
@@ -109,6 +114,7 @@ int main(int argc, char** argv)
     // The views exist before start-up runs, so that a message box of the
     // start-up already has the window behind it and the help window
     // appears whenever the model shows it.
+    qt::addDiagramDrawings(qt::Drawings::shared());
     qt::WindowView mainView(window.form1);
     qt::WindowView helpView(window.help);
     bool ending = false;
@@ -151,6 +157,8 @@ int main(int argc, char** argv)
     if (options.tab >= 0)
         window.tabs().setCurrent(options.tab);
     window.form1.show();
+    if (options.showHelp)
+        window.help.show();
 
     if (options.connect)
         QTimer::singleShot(0, &mainView, [&] { qt::guarded([&] { window.button("Cmd(0)").userClick(); }); });
