@@ -38,15 +38,15 @@ std::string autoArmingEntry(int hour)
     return "Автопостановка на охрану в " + hh + " " + noun;
 }
 
-// The connection and setting lists of the top strip and the tabs.
+// The connection and setting lists of the top strip and the tabs. The
+// board type list is filled with the output mode lists and starts with
+// nothing selected.
 void fillConnectionAndSettingLists(MainWindow& w)
 {
     std::vector<std::string> ports;
     for (int i = 1; i <= 16; ++i)
         ports.push_back("COM" + std::to_string(i) + ":");
     fill(w, "cmbPort", ports, 0);
-    // The board type list is filled with the output modes; it starts with
-    // nothing selected.
     fill(w, "Combo_com", {"None", "Xon/Xoff", "RTS", "RTSXon/Xoff"}, 0);
     std::vector<std::string> autoArming = {"Выключена автопостановка на охрану"};
     for (int hour = 0; hour <= 23; ++hour)
