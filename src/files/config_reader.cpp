@@ -134,7 +134,8 @@ std::array<bool, 8> decomposeMask(std::string_view value)
         if (t != 0)
             v -= std::ldexp(1.0, bit + 1);
         t = number_text::toInt32(v) / (1 << bit);
-        cells[bit] = t != 0;
+        // Negative quotients leave the cell empty, so that -1 clears all eight.
+        cells[bit] = t > 0;
     }
     return cells;
 }

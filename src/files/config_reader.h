@@ -31,7 +31,8 @@ inline constexpr std::string_view kOlderGsmTemperatureKey = "Form1.Check_sms_gsm
 bool isReadableKey(std::string_view key);
 
 // The cells of a mark mask, bit 0 first, decomposed from the highest bit
-// down as the file format defines it (256 marks all eight, -1 none).
+// down as the file format defines it (256 marks all eight, -1 none): a cell
+// is marked when the remaining value divided by its bit's weight is positive.
 // Raises platform::Error when the value is no number.
 std::array<bool, 8> decomposeMask(std::string_view value);
 
