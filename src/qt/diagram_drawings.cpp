@@ -165,7 +165,7 @@ void drawGround(QPainter& p, const QRect& area)
     p.setPen(pen(Wire, 30));
     p.drawLine(QPointF(700, Mid), QPointF(700, 60));
     groundSymbol(p, 700, 60);
-    text(p, QRectF(950, 0, 1400, SlotH), QStringLiteral("⏚  0V"), 200, Ink, Qt::AlignVCenter | Qt::AlignLeft);
+    text(p, QRectF(950, 0, 1400, SlotH), QStringLiteral("0V"), 200, Ink, Qt::AlignVCenter | Qt::AlignLeft);
 }
 
 // The external supply: a battery with its plus to the terminal.

@@ -49,7 +49,7 @@ void addDelays(std::vector<ui::ControlSpec>& out, int t)
 
 void addInputs(std::vector<ui::ControlSpec>& out, int t)
 {
-    out.push_back(label("Label33", t, {360, 960, 700, 255}, "Название"));
+    out.push_back(label("Label33", t, {360, 960, 720, 255}, "Название"));
     out.push_back(wrapped(label("Label24", t, {1080, 750, 1530, 480}, "Тревога (охрана), в случае")));
     out.push_back(wrapped(label("Label27", t, {2640, 780, 720, 420}, "Фильтр, *10 мс")));
     for (int col = 0; col < 14; ++col) {

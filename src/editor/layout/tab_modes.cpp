@@ -18,7 +18,7 @@ void addServiceColumn(std::vector<ui::ControlSpec>& out, int t)
     out.push_back(text("Text_balance", t, {120, 960, 495, 315}, "0"));
     out.push_back(wrapped(label("Label57", t, {690, 930, 2300, 420}, "порог Баланса SIM-карты                 (0-выкл)")));
     ui::ControlSpec ussd = text("Text_charge2", t, {120, 1380, 615, 360}, "*111#");
-    ussd.fontPoints = 10;
+    ussd.fontPoints = 9;
     out.push_back(ussd);
     out.push_back(label("Label21", t, {810, 1440, 3400, 255}, "USSD запрос для Баланса SIM-карты"));
 
@@ -76,7 +76,7 @@ void addOwnerTable(std::vector<ui::ControlSpec>& out, int t)
         out.push_back(list("Combo_sms" + n, t, {8400, y, 975, 315}));
     }
 
-    ui::ControlSpec pinLabel = label("Label_pin", t, {2880, 4830, 2580, 255}, "Код для SMS-команд управления");
+    ui::ControlSpec pinLabel = label("Label_pin", t, {2820, 4830, 2640, 255}, "Код для SMS-команд управления");
     pinLabel.alignment = 1;
     out.push_back(pinLabel);
     out.push_back(text("Text_pin", t, {5520, 4800, 330, 315}, "5j"));
