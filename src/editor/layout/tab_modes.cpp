@@ -17,9 +17,8 @@ void addServiceColumn(std::vector<ui::ControlSpec>& out, int t)
     out.push_back(label("Label40", t, {690, 450, 3400, 255}, "*10 минут, периодическая SMS"));
     out.push_back(text("Text_balance", t, {120, 960, 495, 315}, "0"));
     out.push_back(wrapped(label("Label57", t, {690, 930, 2300, 420}, "порог Баланса SIM-карты                 (0-выкл)")));
-    ui::ControlSpec ussd = text("Text_charge2", t, {120, 1380, 615, 360}, "*111#");
-    ussd.fontPoints = 9;
-    out.push_back(ussd);
+    // Taller than the other fields; a larger font would not leave "*111#" room in it.
+    out.push_back(text("Text_charge2", t, {120, 1380, 615, 360}, "*111#"));
     out.push_back(label("Label21", t, {810, 1440, 3400, 255}, "USSD запрос для Баланса SIM-карты"));
 
     out.push_back(label("Label61", t, {120, 2010, 3900, 255}, "Температура     Tmin,   Tmax, фильтр*5c"));
