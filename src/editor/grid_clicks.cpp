@@ -11,12 +11,6 @@ namespace {
 
 bool isUnusedInputColumn(int col) { return isUnusedInput(col + 1); }
 
-// The grid of that name, or nullptr when this window has none.
-ui::Grid* gridIfPresent(MainWindow& w, const std::string& name)
-{
-    return w.form1.has(name) ? &w.grid(name) : nullptr;
-}
-
 // --- The input properties ---------------------------------------------------
 
 struct InputProperties {
@@ -120,36 +114,37 @@ void wireGrids(MainWindow& w)
 {
     for (const char* name : {"MSFlexGrid_sms_command", "MSFlexGrid_active_unch", "MSFlexGrid_temperature",
                              "MSFlexGrid_call_to_owner", "MSFlexGrid_sms_to_owner", "MSFlexGrid_input_oxr",
-                             "MSFlexGrid_dtmf_oxr", "MSFlexGrid_sms_oxr"})
-        if (ui::Grid* g = gridIfPresent(w, name))
-            g->onCellClick = [g](int row, int col) { toggleMark(*g, row, col); };
+                             "MSFlexGrid_dtmf_oxr", "MSFlexGrid_sms_oxr"}) {
+        ui::Grid& g = w.grid(name);
+        g.onCellClick = [&g](int row, int col) { toggleMark(g, row, col); };
+    }
 
-    if (ui::Grid* g = gridIfPresent(w, "MSFlexGrid_z_o"))
-        g->onCellClick = [g](int owner, int col) {
-            if (!isUnusedInputColumn(col))
-                toggleMark(*g, owner, col);
-        };
+    ui::Grid& inputsPerOwner = w.grid("MSFlexGrid_z_o");
+    inputsPerOwner.onCellClick = [&inputsPerOwner](int owner, int col) {
+        if (!isUnusedInputColumn(col))
+            toggleMark(inputsPerOwner, owner, col);
+    };
 
-    if (ui::Grid* g = gridIfPresent(w, "MSFlexGrid_inputs_to_out"))
-        g->onCellClick = [&w, g](int output, int col) {
-            if (isUnusedInputColumn(col))
-                return;
-            const int mode = w.list("Combo_out" + std::to_string(output)).listIndex();
-            if (mode == 7 || mode == 9)  // the two modes driven by inputs
-                toggleMark(*g, output, col);
-        };
+    ui::Grid& inputsToOutput = w.grid("MSFlexGrid_inputs_to_out");
+    inputsToOutput.onCellClick = [&w, &inputsToOutput](int output, int col) {
+        if (isUnusedInputColumn(col))
+            return;
+        const int mode = w.list("Combo_out" + std::to_string(output)).listIndex();
+        if (mode == 7 || mode == 9)  // the two modes driven by inputs
+            toggleMark(inputsToOutput, output, col);
+    };
 
-    if (ui::Grid* g = gridIfPresent(w, "MSFlexGrid_owner_call"))
-        g->onCellClick = [&w, g](int owner, int col) {
-            constexpr int ArmsByCall = 2;  // "вкл/выкл охрану"
-            if (!toggleMark(*g, owner, col) && col == ArmsByCall) {
-                clearCells(w.grid("MSFlexGrid_call_to_owner"), owner, owner, 0, 7);
-                clearCells(w.grid("MSFlexGrid_sms_to_owner"), owner, owner, 0, 7);
-            }
-        };
+    ui::Grid& ownerCall = w.grid("MSFlexGrid_owner_call");
+    ownerCall.onCellClick = [&w, &ownerCall](int owner, int col) {
+        constexpr int ArmsByCall = 2;  // "вкл/выкл охрану"
+        if (!toggleMark(ownerCall, owner, col) && col == ArmsByCall) {
+            clearCells(w.grid("MSFlexGrid_call_to_owner"), owner, owner, 0, 7);
+            clearCells(w.grid("MSFlexGrid_sms_to_owner"), owner, owner, 0, 7);
+        }
+    };
 
-    if (ui::Grid* g = gridIfPresent(w, "MSFlexGrid_inputs_properties"))
-        g->onCellClick = [&w, g](int row, int col) { InputProperties{w, *g}.click(row, col); };
+    ui::Grid& props = w.grid("MSFlexGrid_inputs_properties");
+    props.onCellClick = [&w, &props](int row, int col) { InputProperties{w, props}.click(row, col); };
 }
 
 }  // namespace editor
