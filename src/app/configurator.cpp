@@ -1,5 +1,9 @@
 #include "app/configurator.h"
 
+#include "editor/procedures.h"
+#include "editor/start_up.h"
+#include "files/wire.h"
+#include "image/wiring.h"
 #include "link/output_control.h"
 #include "link/poll_cycle.h"
 #include "link/port_link.h"
@@ -16,43 +20,24 @@ struct Configurator::Parts {
     devlink::OutputControl outputs;
 };
 
-namespace {
-
-// The link's part of the start-up: no pending commands, an empty receive
-// text, and the port, flow-control and preset SMS lists filled with their
-// first entry selected. The settings editor's full start-up sequence takes
-// this over.
-void startLink(editor::MainWindow& w)
-{
-    w.receive_command = w.send_command = w.set_time = w.set_output_command = false;
-    w.Buffer.clear();
-
-    auto fill = [&w](const std::string& name, const std::vector<std::string>& entries) {
-        ui::List& list = w.list(name);
-        list.clear();
-        for (const std::string& entry : entries)
-            list.addItem(entry);
-        list.setListIndex(0);
-    };
-    std::vector<std::string> ports;
-    for (int n = 1; n <= devlink::PortLink::NumberedPorts; ++n)
-        ports.push_back("COM" + std::to_string(n) + ":");
-    fill("cmbPort", ports);
-    fill("Combo_com", {"None", "Xon/Xoff", "RTS", "RTSXon/Xoff"});
-    fill("Combo_sms", {"Shhrtd9f - прописать модем", "Ptolfi0b - разрешить CSD-вход",
-                       "Mkweay1b - запретить CSD-вход"});
-}
-
-}  // namespace
 
 Configurator::Configurator(editor::Services services)
-    : window_(std::make_unique<editor::MainWindow>(services)), parts_(std::make_unique<Parts>(*window_))
+    : window_(std::make_unique<editor::MainWindow>(services))
 {
+    editor::MainWindow& w = *window_;
+    editor::wireGrids(w);
+    editor::wireOutputModes(w);
+    editor::wireValidation(w);
+    editor::wireCheckBoxes(w);
+    // The link hooks its own controls, the output column of the status grid among them.
+    parts_ = std::make_unique<Parts>(w);
+    image::wire(w, parts_->port);
+    files::wire(w);
 }
 
 Configurator::~Configurator() = default;
 
-void Configurator::start() { startLink(*window_); }
+void Configurator::start() { editor::start_up_with_failure_path(*window_, files::captionFileExists()); }
 
 void Configurator::addPortChoice(const std::string& devicePath, bool select)
 {
