@@ -8,6 +8,13 @@
 // --tab shows that tab; --screenshot saves a picture of the main window
 // after the given time (the help window too, as FILE-help.png, when it is
 // shown), prints the path and ends the program.
+//
+//   panelsetup --port PATH --read-to FILE.cfq
+//   panelsetup --port PATH --write-from FILE.cfq
+//   panelsetup --save-defaults FILE.cfq
+//
+// Scripted backup and restore without a window: one line per step on
+// standard output, exit code 0 on success (see app/batch_mode.h).
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -18,7 +25,11 @@
 #include <QStyleFactory>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/batch_mode.h"
 #include "app/configurator.h"
 #include "platform/clock.h"
 #include "qt/diagram_drawings.h"
@@ -93,10 +104,29 @@ bool saveGrab(QWidget& window, const QString& file)
     return true;
 }
 
+// Runs a batch request headless; the window is never shown.
+int runBatch(int argc, char** argv, const app::BatchArguments& batch)
+{
+    QCoreApplication core(argc, argv);
+    if (!batch.request) {
+        std::fprintf(stderr, "panelsetup: %s\n", batch.error.c_str());
+        return app::batch_exit::Usage;
+    }
+    qt::QtEventLoop loop;
+    qt::QtSerialPort port;
+    platform::SystemClock clock;
+    qt::QtRegional regional;
+    return app::runBatch(*batch.request, loop, port, clock, regional, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    app::BatchArguments batch = app::parseBatchArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (batch.wanted())
+        return runBatch(argc, argv, batch);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("panelsetup");
     QApplication::setStyle(QStyleFactory::create("Fusion"));

@@ -2,7 +2,7 @@
 
 #include <unordered_map>
 
-#include "files/cp1251.h"
+#include "ui/cp1251.h"
 #include "files/file_io.h"
 
 namespace files {
@@ -123,7 +123,7 @@ std::string captionFileText(editor::MainWindow& w)
 {
     std::string bytes;
     for (const std::string& line : headerLines())
-        bytes += utf8ToCp1251(line) + "\r\n";
+        bytes += ui::cp1251::fromUtf8(line) + "\r\n";
     const CaptionEntry* previous = nullptr;
     auto settleList = [&](const CaptionEntry* e) {
         if (e && e->target == Target::ListEntry)
@@ -132,7 +132,7 @@ std::string captionFileText(editor::MainWindow& w)
     for (const CaptionEntry& e : captionEntries()) {
         if (previous && previous->control != e.control)
             settleList(previous);
-        bytes += utf8ToCp1251(e.key) + '\t' + utf8ToCp1251(currentText(w, e)) + "\r\n";
+        bytes += ui::cp1251::fromUtf8(e.key) + '\t' + ui::cp1251::fromUtf8(currentText(w, e)) + "\r\n";
         previous = &e;
     }
     settleList(previous);
@@ -142,7 +142,7 @@ std::string captionFileText(editor::MainWindow& w)
 void applyCaptionFile(editor::MainWindow& w, std::string_view bytes)
 {
     for (std::string_view raw : splitLines(bytes)) {
-        std::string line = cp1251ToUtf8(raw);
+        std::string line = ui::cp1251::toUtf8(raw);
         auto tab = line.find('\t');
         if (tab == std::string::npos)
             continue;

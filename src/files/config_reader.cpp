@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "editor/catalogue.h"
-#include "files/cp1251.h"
+#include "ui/cp1251.h"
 #include "files/file_io.h"
 #include "files/number_text.h"
 
@@ -111,7 +111,7 @@ std::vector<ConfigLine> splitConfiguration(std::string_view bytes)
     for (std::string_view raw : splitLines(bytes)) {
         ConfigLine line;
         line.number = ++number;
-        std::string text = cp1251ToUtf8(raw);
+        std::string text = ui::cp1251::toUtf8(raw);
         auto tab = text.find('\t');
         if (tab != std::string::npos) {
             line.hasTab = true;

@@ -1,7 +1,7 @@
 #include "files/config_writer.h"
 
 #include "editor/catalogue.h"
-#include "files/cp1251.h"
+#include "ui/cp1251.h"
 #include "files/number_text.h"
 #include "platform/error.h"
 
@@ -36,7 +36,7 @@ std::string encodeConfiguration(const std::vector<ConfigEntry>& entries)
 {
     std::string bytes;
     for (const auto& [key, value] : entries)
-        bytes += utf8ToCp1251(key) + '\t' + utf8ToCp1251(value) + "\r\n";
+        bytes += ui::cp1251::fromUtf8(key) + '\t' + ui::cp1251::fromUtf8(value) + "\r\n";
     return bytes;
 }
 

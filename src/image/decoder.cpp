@@ -7,7 +7,7 @@
 #include "image/codes.h"
 #include "image/dump_text.h"
 #include "image/image_map.h"
-#include "link/cp1251.h"
+#include "ui/cp1251.h"
 
 namespace image {
 namespace {
@@ -87,7 +87,7 @@ public:
     {
         const auto& info = dump_.info();
         auto chars = [&info](int first, int length) {
-            return devlink::cp1251ToUtf8(
+            return ui::cp1251::toUtf8(
                 std::string_view(reinterpret_cast<const char*>(info.data()) + first, length));
         };
         std::string serial = chars(info::SerialFirst, info::SerialLength);
@@ -98,7 +98,7 @@ public:
 
 private:
     void setText(const Field& f, const std::string& text) { w_.text(f.target).setText(text); }
-    void setBytes(const Field& f, const std::string& bytes) { setText(f, devlink::cp1251ToUtf8(bytes)); }
+    void setBytes(const Field& f, const std::string& bytes) { setText(f, ui::cp1251::toUtf8(bytes)); }
 
     editor::MainWindow& w_;
     const DumpText& dump_;

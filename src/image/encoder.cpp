@@ -6,7 +6,7 @@
 
 #include "editor/catalogue.h"
 #include "image/codes.h"
-#include "link/cp1251.h"
+#include "ui/cp1251.h"
 #include "platform/error.h"
 #include "ui/utf8.h"
 
@@ -65,7 +65,7 @@ int selectedIn(const editor::MainWindow& w, const Field& f)
 // The field's text in the code page of the panel, within its room.
 std::string bytesOf(const editor::MainWindow& w, const Field& f)
 {
-    std::string bytes = devlink::utf8ToCp1251(w.text(f.target).text());
+    std::string bytes = ui::cp1251::fromUtf8(w.text(f.target).text());
     if (static_cast<int>(bytes.size()) > f.room)
         refuse("текст настройки " + settingKey(f) + " длиннее " + std::to_string(f.room) +
                " символов, отведённых для него в памяти устройства.");
@@ -134,12 +134,12 @@ void encodeField(const editor::MainWindow& w, const Field& f, Writer& out)
         break;
     }
     case FieldKind::Pin: {
-        std::string code = devlink::utf8ToCp1251(w.text(f.target).text());
+        std::string code = ui::cp1251::fromUtf8(w.text(f.target).text());
         out.putBytes(f.offset, std::string_view(code).substr(0, 2));
         break;
     }
     case FieldKind::Name: {
-        std::string name = devlink::utf8ToCp1251(w.text(f.target).text());
+        std::string name = ui::cp1251::fromUtf8(w.text(f.target).text());
         if (name.size() < NameLength)
             name.append(NameLength - name.size(), 'x');
         out.putBytes(f.offset, std::string_view(name).substr(0, NameLength));

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "link/cp1251.h"
+#include "ui/cp1251.h"
 #include "link/hex_text.h"
 
 namespace devlink {
@@ -18,7 +18,7 @@ std::string frameChars(const std::string& buffer, std::size_t p, std::size_t fir
     std::string bytes;
     for (std::size_t k = first; k <= last; ++k)
         bytes += static_cast<char>(frameByte(buffer, p, k));
-    return cp1251ToUtf8(bytes);
+    return ui::cp1251::toUtf8(bytes);
 }
 
 std::optional<std::size_t> findMarkerFrame(const std::string& buffer, const char* text)

@@ -1,6 +1,6 @@
 #include "link/port_link.h"
 
-#include "link/cp1251.h"
+#include "ui/cp1251.h"
 #include "link/hex_text.h"
 #include "platform/error.h"
 
@@ -101,7 +101,7 @@ void PortLink::portEvent(platform::PortEvent event)
     platform::Bytes bytes = w_.services.port.readAll();
     appendHexText(w_.Buffer, bytes);
     ui::TextField& terminal = w_.text("Text_at");
-    terminal.setText(terminal.text() + cp1251ToUtf8(platform::textOf(bytes)));
+    terminal.setText(terminal.text() + ui::cp1251::toUtf8(platform::textOf(bytes)));
     terminal.moveCaretToEnd();
     w_.services.loop.processEvents();
 }

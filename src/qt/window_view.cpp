@@ -471,6 +471,13 @@ private:
         w->setFocusPolicy(Qt::NoFocus);
         w->setWordWrap(true);
         w->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+        // A grid shows its cells as laid out, clipped at its border, like the
+        // fixed tables of the original window: no scroll bars, no "..." and
+        // a thin cell margin so the texts keep their room.
+        w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        w->setTextElideMode(Qt::ElideNone);
+        w->setStyleSheet("QTableWidget::item { padding: 0px 1px; }");
         QObject::connect(w, &QTableWidget::cellClicked, w, [this, &model](int row, int col) {
             user([&] { model.userClick(row, col); });
         });

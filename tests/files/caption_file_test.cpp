@@ -1,5 +1,5 @@
 #include "files/caption_file.h"
-#include "files/cp1251.h"
+#include "ui/cp1251.h"
 #include "files_fixture.h"
 
 namespace {
@@ -23,10 +23,10 @@ protected:
     // The default caption file with one line replaced.
     static std::string defaultsWith(const std::string& key, const std::string& newLine)
     {
-        std::string text = files::cp1251ToUtf8(fixture("default_captions.txt"));
+        std::string text = ui::cp1251::toUtf8(fixture("default_captions.txt"));
         auto at = text.find(key + "\t");
         text.replace(at, text.find("\r\n", at) - at, newLine);
-        return files::utf8ToCp1251(text);
+        return ui::cp1251::fromUtf8(text);
     }
 
     editor_test::WorkFolder folder{true};
@@ -96,7 +96,7 @@ TEST_F(CaptionFileTest, LinesApplyByExactKeyAndKeepEverythingAfterTheFirstTab)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         // No header lines, entries in any order: only the keys matter.
-        writeBytes(files::kCaptionFileName, files::utf8ToCp1251(c.line + "\r\nForm1.Cmd_atd.Caption\tЗвонок\r\n"
+        writeBytes(files::kCaptionFileName, ui::cp1251::fromUtf8(c.line + "\r\nForm1.Cmd_atd.Caption\tЗвонок\r\n"
                                                                  "Form1.Combo_sms.Text0\tпрописать\r\n"));
         auto e = startProgram();
         EXPECT_TRUE(e->host.messages.empty());

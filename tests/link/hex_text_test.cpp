@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "link/cp1251.h"
 #include "link/hex_text.h"
 #include "platform/error.h"
 
@@ -58,15 +57,6 @@ TEST(HexText, KeepFromDropsTheCharactersBeforeAPosition)
     EXPECT_EQ(buffer, " 00 ");
     devlink::keepFrom(buffer, 99);
     EXPECT_EQ(buffer, "");
-}
-
-TEST(Cp1251, ConvertsBothWaysAndMarksUndefinedBytes)
-{
-    EXPECT_EQ(devlink::cp1251ToUtf8("AT\xC0\xFF\xA8"), "ATАяЁ");
-    EXPECT_EQ(devlink::utf8ToCp1251("ATАяЁ"), "AT\xC0\xFF\xA8");
-    EXPECT_EQ(devlink::cp1251ToUtf8(std::string("a\x98" "b")), "a?b");
-    EXPECT_EQ(devlink::utf8ToCp1251("a€b✓c"), "a\x88" "b?c");
-    EXPECT_EQ(devlink::cp1251ToUtf8(std::string("\0z", 2)), std::string("\0z", 2));
 }
 
 }  // namespace

@@ -2,15 +2,15 @@
 #include <string>
 #include <string_view>
 
-// Files of the configurator are single bytes in the Windows-1251 code page;
-// inside the program texts are UTF-8.
-namespace files {
+// Files, the wire and the configuration image carry single bytes in the
+// Windows-1251 code page; inside the program texts are UTF-8.
+namespace ui::cp1251 {
 
 // Each byte becomes one character (the one byte the code page leaves
 // undefined, 0x98, keeps its own code point so that it survives a round trip).
-std::string cp1251ToUtf8(std::string_view bytes);
+std::string toUtf8(std::string_view bytes);
 // Each character becomes one byte; a character the code page cannot hold,
 // and a byte that is not valid UTF-8, becomes "?".
-std::string utf8ToCp1251(std::string_view text);
+std::string fromUtf8(std::string_view text);
 
-}  // namespace files
+}  // namespace ui::cp1251

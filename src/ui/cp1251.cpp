@@ -1,10 +1,10 @@
-#include "files/cp1251.h"
+#include "ui/cp1251.h"
 
 #include <array>
 
 #include "ui/utf8.h"
 
-namespace files {
+namespace ui::cp1251 {
 namespace {
 
 // Code points of the bytes 0x80 to 0xBF; 0xC0 to 0xFF are U+0410 to U+044F.
@@ -52,7 +52,7 @@ int sequenceLength(unsigned char lead)
 
 }  // namespace
 
-std::string cp1251ToUtf8(std::string_view bytes)
+std::string toUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() * 2);
@@ -61,7 +61,7 @@ std::string cp1251ToUtf8(std::string_view bytes)
     return out;
 }
 
-std::string utf8ToCp1251(std::string_view text)
+std::string fromUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
@@ -88,4 +88,4 @@ std::string utf8ToCp1251(std::string_view text)
     return out;
 }
 
-}  // namespace files
+}  // namespace ui::cp1251
