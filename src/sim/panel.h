@@ -38,7 +38,8 @@ public:
     std::uint8_t outputs = 0;           // bit 0..2: outputs 1..3 on
     bool guard = false;
     std::string clockText = "10/12/09,14:05:33"; // 17 characters shown after a set-clock
-    Image image{};                      // the stored configuration
+    Image image = factoryImage();       // the stored configuration
+    static const Image& factoryImage();
 
     // Faults for tests.
     bool badDumpChecksum = false;       // the dump's checksum is off by one

@@ -178,6 +178,7 @@ TEST_F(PanelTest, DumpFrameHoldsImageInfoBlockAndChecksum)
 
 TEST_F(PanelTest, AllZeroDumpHasChecksumZero)
 {
+    panel.image.fill(0);
     panel.input6Level = panel.input8Level = 0;
     panel.serialNumber = panel.webPassword = "";
     EXPECT_EQ(panel.dumpFrame()[1061], 0);
