@@ -62,7 +62,7 @@ TEST(Catalogue, LinesThatAnchorTheFileOrder)
 // and every mask and cell lies inside its grid.
 TEST(Catalogue, EveryKeyReachesAControlOfTheWindow)
 {
-    editor_test::Editor e;
+    support::Program e;
     for (const Setting& s : catalogue()) {
         SCOPED_TRACE(s.key);
         switch (s.kind) {
@@ -130,7 +130,7 @@ TEST(Catalogue, SingleCellsAndTheTemperatureRowsStayApart)
 
 TEST(Masks, WriteThenReadGivesTheSameMaskAndOnlyTheRowsCells)
 {
-    editor_test::Editor e;
+    support::Program e;
     editor::layout_grid(e.w, "MSFlexGrid_dtmf_oxr");
     const Setting& row2 = *editor::findSetting("Form1.MSFlexGrid_dtmf_oxr.Row = 2");
     ui::Grid& grid = e.w.grid("MSFlexGrid_dtmf_oxr");
@@ -145,7 +145,7 @@ TEST(Masks, WriteThenReadGivesTheSameMaskAndOnlyTheRowsCells)
 
 TEST(Masks, OnlyAnExactLowerCaseVCountsAsAMark)
 {
-    editor_test::Editor e;
+    support::Program e;
     const Setting& column = *editor::findSetting("Form1.MSFlexGrid_owner_call.Col = 2");
     ui::Grid& grid = e.w.grid("MSFlexGrid_owner_call");
     const char* texts[] = {"v", "V", " v", "x", "v ", "", "v"};
@@ -157,7 +157,7 @@ TEST(Masks, OnlyAnExactLowerCaseVCountsAsAMark)
 
 TEST(Values, EachKindReadsAsTheFileWritesIt)
 {
-    editor_test::Editor e;
+    support::Program e;
     e.w.list("Combo_mic").clear();
     EXPECT_EQ(e.value("Form1.Combo_mic.ListIndex"), "-1");
     e.w.label("Label8").setBackColor(ui::color::Highlight);

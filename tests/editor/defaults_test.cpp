@@ -5,17 +5,17 @@ namespace {
 using editor::catalogue;
 using editor::Setting;
 using editor::ValueKind;
-using editor_test::Editor;
+using support::Program;
 using editor_test::StartedEditor;
 
-void expectFactoryValues(const Editor& e)
+void expectFactoryValues(const Program& e)
 {
     for (const Setting& s : catalogue())
         EXPECT_EQ(editor::readValue(e.w, s), s.defaultValue) << s.key;
 }
 
 // The states the factory configuration leaves behind besides the values.
-void expectFactoryStates(const Editor& e)
+void expectFactoryStates(const Program& e)
 {
     const editor::MainWindow& w = e.w;
     for (const char* name : {"Label_gprs_period", "Text_gprs_period", "Check_alarm_gprs", "Check_gprs_balance",
@@ -33,7 +33,7 @@ void expectFactoryStates(const Editor& e)
 }
 
 // Inputs 5 to 7 keep no mark although the steps set some on the way.
-void expectUnusedInputsClear(const Editor& e)
+void expectUnusedInputsClear(const Program& e)
 {
     const ui::Grid& properties = e.w.grid("MSFlexGrid_inputs_properties");
     for (int row = 5; row <= 7; ++row)
@@ -141,9 +141,7 @@ TEST_F(StartedEditor, ResetTouchesNeitherTheLinkStateNorThePendingCommands)
 
 TEST(FactoryLabels, LowBatteryLabelUsesTheRegionalDecimalSeparator)
 {
-    editor_test::WorkFolder folder(true);
-    Editor e(",");
-    editor::start_up(e.w);
+    support::EditorWindow e(",");
     EXPECT_EQ(e.w.label("Label_low_batt").caption(), "ниже +11,0V");
 }
 

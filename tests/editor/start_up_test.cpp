@@ -3,9 +3,9 @@
 
 namespace {
 
-using editor_test::Editor;
+using support::Program;
 using editor_test::StartedEditor;
-using editor_test::WorkFolder;
+using support::WorkFolder;
 
 struct ListCase {
     const char* list;
@@ -70,8 +70,8 @@ TEST_F(StartedEditor, ShowsTheFirstTabAndTheLogoAtItsSize)
 
 TEST(StartUp, PendingCommandsAreGoneBeforeAnyEventRuns)
 {
-    WorkFolder folder(true);
-    Editor e;
+    WorkFolder folder(support::readyFolder());
+    Program e;
     e.w.receive_command = e.w.send_command = e.w.set_time = e.w.set_output_command = true;
     e.w.autoload_done = e.w.work_with_file = e.w.est_shnur = true;
     e.w.link_ok = true;
@@ -91,8 +91,8 @@ TEST(StartUp, PendingCommandsAreGoneBeforeAnyEventRuns)
 
 TEST(StartUp, CaptionsAreReadLastAndTheirEventsRunBeforeTheWindowShows)
 {
-    WorkFolder folder(true);
-    Editor e;
+    WorkFolder folder({.logo = true});
+    Program e;
     int reads = 0;
     bool defaultsApplied = false, logoLoaded = false, eventRan = false;
     e.w.load_c_file = [&] {
@@ -116,8 +116,8 @@ TEST(StartUp, WithoutTheLogoTheErrorIsShownAndTheWindowOpensWithTheDefaults)
     };
     for (const C& c : {C{false, 1}, C{true, 0}}) {
         SCOPED_TRACE(c.captionFileExists ? "caption file exists" : "no caption file");
-        WorkFolder folder(false);
-        Editor e;
+        WorkFolder folder;  // no logo
+        Program e;
         int reads = 0, writes = 0;
         e.w.load_c_file = [&] { ++reads; };
         e.w.save_c_file = [&] { ++writes; };
@@ -140,8 +140,8 @@ TEST(StartUp, WithoutTheLogoTheErrorIsShownAndTheWindowOpensWithTheDefaults)
 
 TEST(StartUp, WithoutTheFailurePathTheErrorReachesTheCaller)
 {
-    WorkFolder folder(false);
-    Editor e;
+    WorkFolder folder;  // no logo
+    Program e;
     try {
         editor::start_up(e.w);
         FAIL() << "no error";
@@ -152,8 +152,8 @@ TEST(StartUp, WithoutTheFailurePathTheErrorReachesTheCaller)
 
 TEST(StartUp, AnErrorReadingTheCaptionsIsShownTooAndLeavesTheDefaults)
 {
-    WorkFolder folder(true);
-    Editor e;
+    WorkFolder folder({.logo = true});
+    Program e;
     int writes = 0;
     e.w.load_c_file = [] { throw platform::Error(62, "Input past end of file"); };
     e.w.save_c_file = [&] { ++writes; };

@@ -3,7 +3,6 @@
 
 namespace {
 
-using editor_test::Editor;
 using editor_test::StartedEditor;
 
 struct Case {
@@ -133,9 +132,7 @@ TEST(ThresholdLists, ANewThresholdRebuildsItsListAndSelectsBelow)
     };
     for (const ThresholdCase& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed + " with '" + c.separator + "'");
-        editor_test::WorkFolder folder(true);
-        Editor e(c.separator);
-        editor::start_up(e.w);
+        support::EditorWindow e(c.separator);
         e.w.list(c.list).setListIndex(0);
         e.w.text(c.field).setText(c.typed);
         const ui::List& list = e.w.list(c.list);
@@ -164,9 +161,7 @@ TEST(LowBatteryLabel, FollowsTheThresholdWithTheRegionalSeparator)
     };
     for (const C& c : {C{".", "110", "ниже +11.0V"}, C{",", "106", "ниже +10,6V"}, C{".", "x", "ниже +0.0V"},
                        C{".", "300", "ниже +0.0V"}}) {
-        editor_test::WorkFolder folder(true);
-        Editor e(c.separator);
-        editor::start_up(e.w);
+        support::EditorWindow e(c.separator);
         e.w.text("Text_lev_low_batt").setText(c.typed);
         EXPECT_EQ(e.w.label("Label_low_batt").caption(), c.caption) << c.typed;
     }
@@ -222,7 +217,7 @@ TEST_F(StartedEditor, APasteOf32OrMoreCharactersBringsBackTheLastAcceptedText)
     text.userEdit("ZONA1");
     text.userEdit(std::string(40, 'A'));
     EXPECT_EQ(text.text(), "ZONA1");
-    EXPECT_EQ(e.remembered->prev_short[0], "ZONA1");
+    EXPECT_EQ(remembered->prev_short[0], "ZONA1");
 
     // The printable part decides: 31 printable characters and a Cyrillic tail pass.
     text.userEdit(std::string(31, 'B') + "ЖЖЖЖЖЖ");
@@ -245,17 +240,18 @@ TEST_F(StartedEditor, EachFreeTextFieldRemembersItsOwnText)
     EXPECT_EQ(w.text("Text_email").text(), "a@b.c");
     EXPECT_EQ(w.text("Text_topic").text(), "ALARM");
     EXPECT_EQ(w.text("Text_short2").text(), "GATE");
-    EXPECT_EQ(e.remembered->prev_Text_email, "a@b.c");
-    EXPECT_EQ(e.remembered->prev_Text_topic, "ALARM");
+    EXPECT_EQ(remembered->prev_Text_email, "a@b.c");
+    EXPECT_EQ(remembered->prev_Text_topic, "ALARM");
 }
 
 TEST(FreeText, TheFirstLongPasteIntoAnUntouchedFieldEmptiesIt)
 {
-    editor_test::WorkFolder folder(true);
-    Editor e;
-    editor::start_up(e.w);
+    support::WorkFolder folder(support::readyFolder());
+    support::Program e;
+    auto remembered = editor::wireValidationRules(e.w);  // hooked again to see what the rules remember
+    e.start();
     // The factory reset empties the e-mail field; nothing was ever accepted.
-    EXPECT_EQ(e.remembered->prev_Text_email, "");
+    EXPECT_EQ(remembered->prev_Text_email, "");
     e.w.text("Text_email").userEdit(std::string(32, 'm'));
     EXPECT_EQ(e.w.text("Text_email").text(), "");
 }

@@ -84,7 +84,7 @@ protected:
         return file;
     }
 
-    editor_test::WorkFolder folder{false};
+    support::WorkFolder folder;
     std::unique_ptr<Bench> bench = std::make_unique<Bench>();
     platform::FixedClock clock;
     platform::FixedRegional regional;

@@ -1,3 +1,4 @@
+#include "editor/procedures.h"
 #include "files/caption_file.h"
 #include "ui/cp1251.h"
 #include "files_fixture.h"
@@ -12,11 +13,10 @@ using files_test::writeBytes;
 class CaptionFileTest : public ::testing::Test {
 protected:
     // One program start in the folder: a new window, its start-up.
-    std::unique_ptr<editor_test::Editor> startProgram()
+    std::unique_ptr<support::Program> startProgram()
     {
-        auto e = std::make_unique<editor_test::Editor>();
-        files::wire(e->w);
-        editor::start_up_with_failure_path(e->w, files::captionFileExists());
+        auto e = std::make_unique<support::Program>();
+        e->start();
         return e;
     }
 
@@ -29,7 +29,7 @@ protected:
         return ui::cp1251::fromUtf8(text);
     }
 
-    editor_test::WorkFolder folder{true};
+    support::WorkFolder folder{{.logo = true}};
 };
 
 TEST_F(CaptionFileTest, FirstStartWritesTheDefaultsAndTheNextStartReadsThem)
@@ -50,8 +50,9 @@ TEST_F(CaptionFileTest, ChangedOutputModeEntryChangesOnlyThatEntry)
 {
     writeBytes(files::kCaptionFileName,
                defaultsWith("Form1.Combo_out2.Text3", "Form1.Combo_out2.Text3\tмой режим"));
-    auto reference = std::make_unique<editor_test::Editor>();
-    editor::start_up(reference->w);  // the window's own texts, no caption file
+    auto reference = std::make_unique<support::Program>();
+    reference->w.load_c_file = nullptr;  // the window's own texts, no caption file
+    editor::start_up(reference->w);
     auto e = startProgram();
     EXPECT_TRUE(e->host.messages.empty());
     for (const char* list : {"Combo_out1", "Combo_out2", "Combo_out3"}) {

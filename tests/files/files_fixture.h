@@ -7,10 +7,9 @@
 #include <sstream>
 #include <string>
 
-#include "editor/editor_fixture.h"
-#include "editor/start_up.h"
 #include "files/caption_file.h"
-#include "files/wire.h"
+#include "support/editor_window.h"
+#include "support/work_folder.h"
 
 namespace files_test {
 
@@ -30,19 +29,9 @@ inline void writeBytes(const std::filesystem::path& path, const std::string& byt
 inline std::string fixture(const std::string& name) { return readBytes(std::filesystem::path(TEST_FIXTURES_DIR) / name); }
 
 // A started main window with the file commands wired, working in a folder
-// of its own that holds the logo and, after the start, the caption file.
+// of its own that holds the logo and the caption file.
 class FilesTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        files::wire(w);
-        start();
-        e.host.messages.clear();  // the first start reports the missing caption file
-    }
-
-    // The start-up with its failure path, as the program runs it.
-    void start() { editor::start_up_with_failure_path(w, files::captionFileExists()); }
-
     // Saves through the window's command into the given file of the folder.
     std::string save(const std::string& name = "out.cfq")
     {
@@ -58,17 +47,9 @@ protected:
         w.button("Command_open_file").userClick();
     }
 
-    // Every setting of the catalogue with its value now.
-    std::map<std::string, std::string> settings() const
-    {
-        std::map<std::string, std::string> all;
-        for (const editor::Setting& s : editor::catalogue())
-            all[s.key] = editor::readValue(w, s);
-        return all;
-    }
+    std::map<std::string, std::string> settings() const { return e.settings(); }
 
-    editor_test::WorkFolder folder{true};
-    editor_test::Editor e;
+    support::EditorWindow e;
     editor::MainWindow& w = e.w;
 };
 

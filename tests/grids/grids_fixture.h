@@ -11,26 +11,13 @@
 #include "platform/clock.h"
 #include "platform/regional.h"
 #include "platform/scripted_host.h"
-#include "platform/serial_port.h"
 #include "platform/virtual_event_loop.h"
+#include "support/no_port.h"
 
 namespace grids_test {
 
 using Cell = std::pair<int, int>;  // row, column
 using Cells = std::set<Cell>;
-
-class NoPort : public platform::SerialPort {
-public:
-    void setPortNumber(int) override {}
-    void setDevicePath(const std::string&) override {}
-    void setSettings(const std::string&) override {}
-    void setHandshaking(int) override {}
-    void open() override {}
-    bool isOpen() const override { return false; }
-    int outBufferCount() const override { return 0; }
-    void write(const platform::Bytes&) override {}
-    platform::Bytes readAll() override { return {}; }
-};
 
 // The real main window with only the grid, mode and diagram reactions
 // hooked, its lists filled and its grids laid out; all cells unmarked.
@@ -87,7 +74,7 @@ public:
     void setMode(int output, int mode) { w.list("Combo_out" + std::to_string(output)).setListIndex(mode); }
 
     platform::VirtualEventLoop loop;
-    NoPort port;
+    support::NoPort port;
     platform::ScriptedHost host;
     platform::FixedClock clock;
     platform::FixedRegional regional;

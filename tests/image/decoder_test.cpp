@@ -2,12 +2,13 @@
 
 #include "image/decoder.h"
 #include "image_fixture.h"
+#include "support/editor_window.h"
 #include "platform/error.h"
 
 namespace {
 
 using image_test::DumpBuilder;
-using image_test::EditorWindow;
+using support::EditorWindow;
 
 class Decoder : public ::testing::Test {
 protected:

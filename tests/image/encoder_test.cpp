@@ -5,12 +5,13 @@
 #include "image/decoder.h"
 #include "image/encoder.h"
 #include "image_fixture.h"
+#include "support/editor_window.h"
 #include "platform/error.h"
 
 namespace {
 
 using image_test::DumpBuilder;
-using image_test::EditorWindow;
+using support::EditorWindow;
 
 // The factory configuration with the web server settings the fixture was
 // written for.

@@ -4,11 +4,11 @@
 
 #include "image/write_transfer.h"
 #include "image_fixture.h"
-#include "panel_session.h"
+#include "support/panel_session.h"
 
 namespace {
 
-using image_test::PanelSession;
+using support::PanelSession;
 using namespace std::chrono_literals;
 
 void toFactory(PanelSession& s)
@@ -33,7 +33,7 @@ bool read(PanelSession& s)
 TEST(RoundTrip, FactoryConfigurationWrittenAndReadBack)
 {
     PanelSession s;
-    s.linkUp();
+    s.linkUpAndUnlocked();
     toFactory(s);
     auto before = s.settings();
 
@@ -56,7 +56,7 @@ TEST(RoundTrip, FactoryConfigurationWrittenAndReadBack)
 TEST(RoundTrip, EditedWindowReachesThePanelAndComesBack)
 {
     PanelSession s;
-    s.linkUp();
+    s.linkUpAndUnlocked();
     s.w.text("phone(2)").setText("+380501112233");
     s.w.text("Text_z(1)").setText("AB");
     s.w.text("Text_lev_12v").setText("105");
@@ -84,7 +84,7 @@ TEST(RoundTrip, EditedWindowReachesThePanelAndComesBack)
 TEST(RoundTrip, DumpWithBadChecksumChangesNothing)
 {
     PanelSession s;
-    s.linkUp();
+    s.linkUpAndUnlocked();
     s.panel.badDumpChecksum = true;
     s.w.text("Text_ip").setText("10.1.1.1");
     // The read request empties the fields the read fills; from then on
@@ -99,7 +99,7 @@ TEST(RoundTrip, DumpWithBadChecksumChangesNothing)
 TEST(RoundTrip, RefusedWriteShowsTheRefusal)
 {
     PanelSession s;
-    s.linkUp();
+    s.linkUpAndUnlocked();
     // A line that spoils the checksum byte, so that the panel refuses.
     image::Line spoiling{
         [&](const std::string& b) {
@@ -132,7 +132,7 @@ TEST(RoundTrip, RefusedWriteShowsTheRefusal)
 TEST(RoundTrip, RefusedValueSendsNoWriteToThePanel)
 {
     PanelSession s;
-    s.linkUp();
+    s.linkUpAndUnlocked();
     s.w.text("Text_port").setText(std::string(300, '8'));
     std::size_t heard = s.panel.heard().size();
     s.w.button("Command_send").userClick();
@@ -152,7 +152,7 @@ TEST(RoundTrip, ReadAndWriteDurationsInVirtualTime)
 {
     for (int baud : {9600, 115200}) {
         PanelSession s(baud);
-        s.linkUp();
+        s.linkUpAndUnlocked();
         const double byteMs = 10000.0 / baud;
 
         auto clickAt = s.loop.now();

@@ -3,10 +3,11 @@
 #include "image/encoder.h"
 #include "image/write_transfer.h"
 #include "image_fixture.h"
+#include "support/editor_window.h"
 
 namespace {
 
-using image_test::EditorWindow;
+using support::EditorWindow;
 
 // A line that records what the transfer does, in order, with the caption
 // of Label_ok at that moment.

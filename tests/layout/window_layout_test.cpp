@@ -12,25 +12,12 @@
 #include "platform/clock.h"
 #include "platform/regional.h"
 #include "platform/scripted_host.h"
-#include "platform/serial_port.h"
 #include "platform/virtual_event_loop.h"
+#include "support/no_port.h"
 
 namespace {
 
 using editor::layout::form1Spec;
-
-class NoPort : public platform::SerialPort {
-public:
-    void setPortNumber(int) override {}
-    void setDevicePath(const std::string&) override {}
-    void setSettings(const std::string&) override {}
-    void setHandshaking(int) override {}
-    void open() override {}
-    bool isOpen() const override { return false; }
-    int outBufferCount() const override { return 0; }
-    void write(const platform::Bytes&) override {}
-    platform::Bytes readAll() override { return {}; }
-};
 
 // The main window with its output mode lists filled, as tips_on finds it at start.
 struct Window {
@@ -40,7 +27,7 @@ struct Window {
         editor::fill_output_modes(w);
     }
     platform::VirtualEventLoop loop;
-    NoPort port;
+    support::NoPort port;
     platform::ScriptedHost host;
     platform::FixedClock clock;
     platform::FixedRegional regional;

@@ -2,9 +2,11 @@
 
 #include "link/commands.h"
 #include "link/hex_text.h"
-#include "session.h"
+#include "support/panel_session.h"
 
 namespace {
+
+using support::PanelSession;
 
 using platform::Bytes;
 using platform::bytesOf;
@@ -13,7 +15,8 @@ const std::string Title = "Конфигуратор  ver.4.5_Q. от 06.12.2010"
 
 TEST(PollCycle, TheFirstStatusFrameStartsTheReadAndTheReadCommandGoesOutInTheSameCycle)
 {
-    Session s;
+    PanelSession s;
+    s.w.decode_image = nullptr;  // the cycle alone: the dump is kept, not applied
     s.w.text("Text_file_name").setText("old.cfq");
     s.connect();
     ASSERT_TRUE(s.runUntilHeard(1));
@@ -40,7 +43,7 @@ TEST(PollCycle, TheFirstStatusFrameStartsTheReadAndTheReadCommandGoesOutInTheSam
 
 TEST(PollCycle, EachKeepAliveBlinksTheLinkIndicator)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     std::vector<std::int32_t> colors{s.w.label("Label_link").backColor()};
     for (std::size_t polls = 3; polls <= 5; ++polls) {
@@ -55,7 +58,7 @@ TEST(PollCycle, EachKeepAliveBlinksTheLinkIndicator)
 
 TEST(PollCycle, PendingRequestsGoOutOnePerStatusFrameInPriorityOrder)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     std::size_t heardAtWrite = 0;
     s.w.send_all_parameters = [&] { heardAtWrite = s.panel.heard().size(); };
@@ -78,7 +81,7 @@ TEST(PollCycle, PendingRequestsGoOutOnePerStatusFrameInPriorityOrder)
 
 TEST(PollCycle, NothingIsSentWithoutACompleteStatusFrame)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     s.panel.silent = true;
     s.loop.runFor(2000);
@@ -100,7 +103,7 @@ TEST(PollCycle, TheHelpWindowAppearsTwentySecondsAfterConnectingOnlyWhileNoCable
     } cases[] = {{"silent panel", true, false, true}, {"answering panel", false, false, false},
                  {"CSD mode", true, true, false}};
     for (const Case& c : cases) {
-        Session s;
+        PanelSession s;
         s.panel.silent = c.silent;
         s.w.check("Check_csd_mode").setValue(c.csd ? 1 : 0);
         s.connect();
@@ -112,7 +115,7 @@ TEST(PollCycle, TheHelpWindowAppearsTwentySecondsAfterConnectingOnlyWhileNoCable
         s.loop.runFor(30000);
         EXPECT_EQ(s.w.help.shown(), c.shown) << c.name;  // once only
     }
-    Session s;
+    PanelSession s;
     s.panel.silent = true;
     s.connect();
     s.loop.runFor(20000);
@@ -123,7 +126,7 @@ TEST(PollCycle, TheHelpWindowAppearsTwentySecondsAfterConnectingOnlyWhileNoCable
 
 TEST(PollCycle, ASetClockWithoutAnswerUnlocksTheControlsAfterFortySeconds)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     s.panel.silent = true;
     s.loop.runFor(3000);
@@ -142,7 +145,7 @@ TEST(PollCycle, ASetClockWithoutAnswerUnlocksTheControlsAfterFortySeconds)
 
 TEST(PollCycle, AShortStatusFrameEndsTheCycleWithTheRecoveryAndTheProgramGoesOn)
 {
-    Session s;
+    PanelSession s;
     s.panel.version = "";  // an old firmware's frame without version
     s.connect();
     s.loop.runUntil([&] { return !s.host.messages.empty(); }, std::chrono::seconds(10));
@@ -164,7 +167,7 @@ TEST(PollCycle, AShortStatusFrameEndsTheCycleWithTheRecoveryAndTheProgramGoesOn)
 TEST(PollCycle, ALongBufferIsCutToItsLast6600CharactersBeforeAnySearch)
 {
     for (std::size_t length : {9000u, 9001u}) {
-        Session s;
+        PanelSession s;
         s.panel.silent = true;
         s.connect();
         std::string frame = devlink::hexText(s.panel.statusFrame());
@@ -182,7 +185,7 @@ TEST(PollCycle, WriteAnswersAreShownAndTheKeepAliveStillGoesOut)
         const char* text;
     } cases[] = {{{0x41, 0x43, 0x03, 0x01}, "S    OK"}, {{0x4E, 0x4B, 0x02, 0x06}, "S    :- ("}};
     for (const Case& c : cases) {
-        Session s;
+        PanelSession s;
         s.linkUp();
         s.panel.silent = true;
         s.loop.runFor(3000);
@@ -198,7 +201,7 @@ TEST(PollCycle, WriteAnswersAreShownAndTheKeepAliveStillGoesOut)
 
 TEST(PollCycle, ATickThatComesWhileACycleWaitsIsSkipped)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     int transfers = 0;
     std::size_t writtenDuring = 0;
@@ -221,7 +224,8 @@ TEST(PollCycle, ATickThatComesWhileACycleWaitsIsSkipped)
 
 TEST(PollCycle, GarbageAndFramesInSmallPiecesStillKeepTheLinkAndTheBufferBounded)
 {
-    Session s;
+    PanelSession s;
+    s.w.decode_image = nullptr;  // the cycle alone: the dump is kept, not applied
     s.panel.garbageBetweenFrames = true;
     s.panel.deliveryChunk = 7;
     s.connect();

@@ -2,10 +2,12 @@
 
 #include "link/hex_text.h"
 #include "platform/error.h"
-#include "session.h"
+#include "support/panel_session.h"
 #include "ui/utf8.h"
 
 namespace {
+
+using support::PanelSession;
 
 TEST(Connect, OpensTheChosenPortWithTheWindowsSettingsAndLocksThePortControls)
 {
@@ -16,7 +18,7 @@ TEST(Connect, OpensTheChosenPortWithTheWindowsSettingsAndLocksThePortControls)
         int expectedNumber;
     } cases[] = {{0, 0, "9600,n,8,1", 1}, {15, 3, "115200,n,8,1", 16}, {4, 2, "19200,e,7,2", 5}};
     for (const Case& c : cases) {
-        Session s;
+        PanelSession s;
         s.w.list("cmbPort").setListIndex(c.portIndex);
         s.w.list("Combo_com").setListIndex(c.flowIndex);
         s.w.text("txtComSet").setText(c.settings);
@@ -36,7 +38,7 @@ TEST(Connect, OpensTheChosenPortWithTheWindowsSettingsAndLocksThePortControls)
 
 TEST(Connect, ADevicePathAfterTheNumberedPortsIsOpenedByItsPath)
 {
-    Session s;
+    PanelSession s;
     s.app.addPortChoice("/dev/ttyUSB0", false);
     s.app.addPortChoice("/dev/pts/7", true);
     EXPECT_EQ(s.w.list("cmbPort").count(), 18);
@@ -47,7 +49,7 @@ TEST(Connect, ADevicePathAfterTheNumberedPortsIsOpenedByItsPath)
 
 TEST(Connect, AFailedOpenShowsTheErrorAndLeavesThePortControlsUsable)
 {
-    Session s;
+    PanelSession s;
     s.port.failOpen(platform::errc::PortOpenFailed, "Port is busy");
     s.connect();
     ASSERT_EQ(s.host.messages.size(), 1u);
@@ -68,7 +70,7 @@ TEST(Connect, AFailedOpenShowsTheErrorAndLeavesThePortControlsUsable)
 
 TEST(Connect, InCsdModeTheHelpTimerStaysOffAndTheModemIsStarted)
 {
-    Session s;
+    PanelSession s;
     int modemStarts = 0;
     s.w.modem_start = [&] { ++modemStarts; };
     s.w.check("Check_csd_mode").setValue(1);
@@ -80,7 +82,7 @@ TEST(Connect, InCsdModeTheHelpTimerStaysOffAndTheModemIsStarted)
 TEST(Exit, AsksAboutSavingAndEndsTheProgramEitherWay)
 {
     for (auto answer : {platform::MessageAnswer::Yes, platform::MessageAnswer::No}) {
-        Session s;
+        PanelSession s;
         int saves = 0;
         s.w.save_configuration = [&] {
             ++saves;
@@ -100,7 +102,7 @@ TEST(Exit, AsksAboutSavingAndEndsTheProgramEitherWay)
 
 TEST(Receive, BytesGoToTheBufferAsHexTextAndToTheTerminalAsTextLineErrorsAreIgnored)
 {
-    Session s;
+    PanelSession s;
     s.connect();
     s.port.injectLineError(platform::PortEvent::Framing);
     s.port.injectLineError(platform::PortEvent::Break);
@@ -115,7 +117,7 @@ TEST(Receive, BytesGoToTheBufferAsHexTextAndToTheTerminalAsTextLineErrorsAreIgno
 
 TEST(Sending, PacedSendingHandsOverOneByteAtATimeWholeSendingAllAtOnce)
 {
-    Session s;
+    PanelSession s;
     s.linkUp();
     s.port.clearWritten();
     std::size_t writesBefore = s.port.writes().size();

@@ -6,13 +6,15 @@
 #include "link/output_control.h"
 #include "link/poll_cycle.h"
 #include "link/status_display.h"
-#include "session.h"
+#include "support/panel_session.h"
 
 namespace {
 
+using support::PanelSession;
+
 TEST(StatusDisplay, TheStatusFieldsFillTheStateColumnOfTheStatusGrid)
 {
-    Session s;
+    PanelSession s;
     s.regional.separator = ",";
     s.panel.inputs = 0x81 | 0x20;  // inputs 1 and 8 in alarm, and input 6
     s.panel.input8Level = 120;
@@ -62,7 +64,7 @@ TEST(StatusDisplay, TheVersionCheckWarnsAboutOtherOrMissingVersions)
         {"file in work", "4C 49 07 45 52 5A 34 2E 33 00 78 00 80 00 00 45 4E 05 09 ", true, "old", ""},
     };
     for (const Case& c : cases) {
-        Session s;
+        PanelSession s;
         s.panel.silent = true;
         s.connect();
         s.w.autoload_done = true;
@@ -79,7 +81,7 @@ TEST(StatusDisplay, AClockFrameIsShownUnlessAStatusFrameFollowsInTheSameCycle)
 {
     const std::string clock = devlink::hexText(platform::bytesOf("CLK: \"10/12/09,14:05:33\"\r\n"));
     for (bool statusFollows : {false, true}) {
-        Session s;
+        PanelSession s;
         s.panel.silent = true;
         s.connect();
         s.w.autoload_done = true;
@@ -100,7 +102,7 @@ TEST(OutputControl, OnlyTheControlCellsOfOutputsAndGuardToggleAndRaiseTheRequest
         {12, 3, "", "", false},    {8, 3, "", "", false},     {9, 2, "выкл", "выкл", false},
     };
     for (const Case& c : cases) {
-        Session s;
+        PanelSession s;
         ui::Grid& grid = s.w.grid("MSFlexGrid_csd_input");
         grid.setCell(c.row, c.col, c.before);
         grid.userClick(c.row, c.col);
