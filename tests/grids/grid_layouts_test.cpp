@@ -2,34 +2,19 @@
 #include <stdexcept>
 
 #include "grids_fixture.h"
+#include "support/grid_shapes.h"
 
 namespace grids_test {
 namespace {
 
 TEST(GridLayouts, WindowGridsHaveTheSizesTheirLayoutsFill)
 {
-    struct Size {
-        const char* name;
-        int rows, cols, fixedRows, fixedCols;
-    };
-    const Size sizes[] = {
-        {"MSFlexGrid_inputs_properties", 9, 14, 1, 0}, {"MSFlexGrid_zone_number", 8, 1, 0, 1},
-        {"MSFlexGrid_inputs_to_out", 4, 8, 1, 0},      {"MSFlexGrid_out_number", 3, 1, 0, 1},
-        {"MSFlexGrid_sms_command", 8, 1, 0, 0},        {"MSFlexGrid_active_unch", 8, 1, 0, 0},
-        {"MSFlexGrid_z_o", 9, 8, 1, 0},                {"MSFlexGrid_temperature", 3, 10, 1, 1},
-        {"MSFlexGrid_owner_call", 9, 4, 1, 0},         {"MSFlexGrid_owners", 9, 2, 1, 1},
-        {"MSFlexGrid_owners_", 9, 2, 1, 1},            {"MSFlexGrid_call_to_owner", 9, 8, 1, 0},
-        {"MSFlexGrid_sms_to_owner", 9, 8, 1, 0},       {"MSFlexGrid_input_oxr", 3, 9, 1, 1},
-        {"MSFlexGrid_dtmf_oxr", 3, 9, 1, 1},           {"MSFlexGrid_sms_oxr", 3, 9, 1, 1},
-        {"MSFlexGrid_custom_out", 4, 1, 1, 0},         {"MSFlexGrid_gprs_label", 5, 1, 0, 0},
-        {"MSFlexGrid_csd_input", 14, 4, 1, 0},         {"MSFlexGrid_pins", 12, 2, 0, 0},
-    };
     GridsWindow g;  // lays out every grid
-    for (const Size& s : sizes) {
-        const ui::Grid& grid = g.grid(s.name);
+    for (const support::GridShape& s : support::designedGridShapes()) {
+        const ui::Grid& grid = g.grid(s.grid);
         EXPECT_EQ((std::vector<int>{grid.rows(), grid.cols(), grid.fixedRows(), grid.fixedCols()}),
                   (std::vector<int>{s.rows, s.cols, s.fixedRows, s.fixedCols}))
-            << s.name;
+            << s.grid;
     }
     EXPECT_THROW(editor::layout_grid(g.w, "MSFlexGrid_unknown"), std::out_of_range);
 }

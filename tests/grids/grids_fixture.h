@@ -8,11 +8,7 @@
 
 #include "editor/main_window.h"
 #include "editor/procedures.h"
-#include "platform/clock.h"
-#include "platform/regional.h"
-#include "platform/scripted_host.h"
-#include "platform/virtual_event_loop.h"
-#include "support/no_port.h"
+#include "support/bare_window.h"
 
 namespace grids_test {
 
@@ -21,9 +17,9 @@ using Cells = std::set<Cell>;
 
 // The real main window with only the grid, mode and diagram reactions
 // hooked, its lists filled and its grids laid out; all cells unmarked.
-class GridsWindow {
+class GridsWindow : public support::BareWindow {
 public:
-    explicit GridsWindow(std::string decimalSeparator = ".") : regional(std::move(decimalSeparator))
+    explicit GridsWindow(std::string decimalSeparator = ".") : BareWindow(std::move(decimalSeparator))
     {
         editor::wireGrids(w);
         editor::wireOutputModes(w);
@@ -73,12 +69,6 @@ public:
 
     void setMode(int output, int mode) { w.list("Combo_out" + std::to_string(output)).setListIndex(mode); }
 
-    platform::VirtualEventLoop loop;
-    support::NoPort port;
-    platform::ScriptedHost host;
-    platform::FixedClock clock;
-    platform::FixedRegional regional;
-    editor::MainWindow w{editor::Services{loop, port, host, clock, regional}};
 };
 
 // Row r marked in the given columns.

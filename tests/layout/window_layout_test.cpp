@@ -9,29 +9,20 @@
 #include "editor/layout/form1_layout.h"
 #include "editor/main_window.h"
 #include "editor/procedures.h"
-#include "platform/clock.h"
-#include "platform/regional.h"
-#include "platform/scripted_host.h"
-#include "platform/virtual_event_loop.h"
-#include "support/no_port.h"
+#include "support/bare_window.h"
+#include "support/grid_shapes.h"
 
 namespace {
 
 using editor::layout::form1Spec;
 
 // The main window with its output mode lists filled, as tips_on finds it at start.
-struct Window {
+struct Window : support::BareWindow {
     Window()
     {
         editor::wireOutputModes(w);
         editor::fill_output_modes(w);
     }
-    platform::VirtualEventLoop loop;
-    support::NoPort port;
-    platform::ScriptedHost host;
-    platform::FixedClock clock;
-    platform::FixedRegional regional;
-    editor::MainWindow w{editor::Services{loop, port, host, clock, regional}};
 };
 
 const ui::ControlSpec* specOf(const ui::WindowSpec& spec, const std::string& name)
@@ -87,24 +78,8 @@ TEST(WindowLayout, HoldsTheListsFilledAtStartAndTheDiagram)
 
 TEST(WindowLayout, GridsHaveTheirDesignedShape)
 {
-    struct Shape {
-        const char* grid;
-        int rows, cols, fixedRows, fixedCols;
-    };
-    const Shape shapes[] = {
-        {"MSFlexGrid_inputs_properties", 9, 14, 1, 0}, {"MSFlexGrid_zone_number", 8, 1, 0, 1},
-        {"MSFlexGrid_inputs_to_out", 4, 8, 1, 0},      {"MSFlexGrid_out_number", 3, 1, 0, 1},
-        {"MSFlexGrid_sms_command", 8, 1, 0, 0},        {"MSFlexGrid_active_unch", 8, 1, 0, 0},
-        {"MSFlexGrid_z_o", 9, 8, 1, 0},                {"MSFlexGrid_temperature", 3, 10, 1, 1},
-        {"MSFlexGrid_owner_call", 9, 4, 1, 0},         {"MSFlexGrid_owners", 9, 2, 1, 1},
-        {"MSFlexGrid_owners_", 9, 2, 1, 1},            {"MSFlexGrid_call_to_owner", 9, 8, 1, 0},
-        {"MSFlexGrid_sms_to_owner", 9, 8, 1, 0},       {"MSFlexGrid_input_oxr", 3, 9, 1, 1},
-        {"MSFlexGrid_dtmf_oxr", 3, 9, 1, 1},           {"MSFlexGrid_sms_oxr", 3, 9, 1, 1},
-        {"MSFlexGrid_custom_out", 4, 1, 1, 0},         {"MSFlexGrid_gprs_label", 5, 1, 0, 0},
-        {"MSFlexGrid_pins", 12, 2, 0, 0},
-    };
     const ui::WindowSpec spec = form1Spec();
-    for (const Shape& s : shapes) {
+    for (const support::GridShape& s : support::designedGridShapes()) {
         const ui::ControlSpec* c = specOf(spec, s.grid);
         ASSERT_NE(c, nullptr) << s.grid;
         EXPECT_EQ(c->rows, s.rows) << s.grid;
