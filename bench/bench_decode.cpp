@@ -15,26 +15,13 @@
 #include "image/encoder.h"
 #include "image/image_map.h"
 #include "link/hex_text.h"
+#include "sim/unconnected_port.h"
 #include "platform/clock.h"
 #include "platform/regional.h"
 #include "platform/scripted_host.h"
-#include "platform/serial_port.h"
 #include "platform/virtual_event_loop.h"
 
 namespace {
-
-class NullPort : public platform::SerialPort {
-public:
-    void setPortNumber(int) override {}
-    void setDevicePath(const std::string&) override {}
-    void setSettings(const std::string&) override {}
-    void setHandshaking(int) override {}
-    void open() override {}
-    bool isOpen() const override { return false; }
-    int outBufferCount() const override { return 0; }
-    void write(const platform::Bytes&) override {}
-    platform::Bytes readAll() override { return {}; }
-};
 
 struct Window {
     Window()
@@ -54,7 +41,7 @@ struct Window {
     }
 
     platform::VirtualEventLoop loop;
-    NullPort port;
+    sim::UnconnectedPort port;
     platform::ScriptedHost host;
     platform::FixedClock clock;
     platform::FixedRegional regional{"."};

@@ -8,23 +8,10 @@
 #include "platform/clock.h"
 #include "platform/regional.h"
 #include "platform/scripted_host.h"
-#include "platform/serial_port.h"
+#include "sim/unconnected_port.h"
 #include "platform/virtual_event_loop.h"
 
 namespace fuzz {
-
-class NoPort : public platform::SerialPort {
-public:
-    void setPortNumber(int) override {}
-    void setDevicePath(const std::string&) override {}
-    void setSettings(const std::string&) override {}
-    void setHandshaking(int) override {}
-    void open() override {}
-    bool isOpen() const override { return false; }
-    int outBufferCount() const override { return 0; }
-    void write(const platform::Bytes&) override {}
-    platform::Bytes readAll() override { return {}; }
-};
 
 // The main window with every editor reaction hooked, after its start-up
 // (which stops at the missing logo, after the factory settings).
@@ -39,7 +26,7 @@ struct StartedWindow {
     }
 
     platform::VirtualEventLoop loop;
-    NoPort port;
+    sim::UnconnectedPort port;
     platform::ScriptedHost host;
     platform::FixedClock clock;
     platform::FixedRegional regional;
