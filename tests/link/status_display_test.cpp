@@ -29,9 +29,11 @@ TEST(StatusDisplay, TheStatusFieldsFillTheStateColumnOfTheStatusGrid)
 
     const char* expected[14] = {nullptr,  "АЛАРМ", "норма", "норма", "норма",           nullptr, "untouched",
                                 nullptr,  "+13,2V, АЛАРМ", "ВКЛ", "выкл", "ВКЛ", "-5", "ВКЛ"};
-    for (int row = 1; row < 14; ++row)
-        if (expected[row])
+    for (int row = 1; row < 14; ++row) {
+        if (expected[row]) {
             EXPECT_EQ(grid.cell(row, 2), expected[row]) << "row " << row;
+        }
+    }
     EXPECT_EQ(grid.cell(9, 3), "v");  // the user's tick stays
 }
 

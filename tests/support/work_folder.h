@@ -14,7 +14,7 @@ namespace support {
 // What a work folder holds when the test starts in it.
 struct FolderContents {
     bool logo = false;                        // a small logo.jpg
-    std::optional<std::string> captionFile;  // the bytes of the caption file
+    std::optional<std::string> captionFile = std::nullopt;  // the bytes of the caption file
 };
 
 // Runs the test in a fresh folder of its own (named after the process, the
