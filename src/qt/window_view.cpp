@@ -491,6 +491,12 @@ private:
             for (int c = 0; c < model.cols(); ++c)
                 if (w->columnWidth(c) != units.px(model.colWidth(c)))
                     w->setColumnWidth(c, units.px(model.colWidth(c)));
+            // Only grids with rows tall enough for two lines wrap their texts.
+            bool tallRows = false;
+            for (int r = 0; r < model.rows(); ++r)
+                tallRows = tallRows || model.rowHeight(r) >= 500;
+            if (w->wordWrap() != tallRows)
+                w->setWordWrap(tallRows);
             for (int r = 0; r < model.rows(); ++r) {
                 if (w->rowHeight(r) != units.px(model.rowHeight(r)))
                     w->setRowHeight(r, units.px(model.rowHeight(r)));

@@ -6,8 +6,9 @@ namespace editor::layout {
 void addCsdTab(std::vector<ui::ControlSpec>& out)
 {
     const int t = TabCsd;
-    out.push_back(check("Check_csd_mode", t, {120, 360, 2500, 255}, "модем на порте (режим CSD)"));
-    out.push_back(label("Label37", t, {2700, 200, 1560, 630}, "Хозяин-D  для передачи данных (CSD)   -->"));
+    out.push_back(check("Check_csd_mode", t, {120, 360, 2850, 255}, "модем на порте (режим CSD)"));
+    out.push_back(label("Label37", t, {3030, 160, 1260, 680}, "Хозяин-D  для передачи данных (CSD)   -->"));
+    out.back().fontPoints = 7;
     out.back().wordWrap = true;
     out.push_back(text("phone(0)", t, {4320, 360, 1692, 360}));
     out.push_back(check("Check_csd_in", t, {6120, 480, 1800, 255}, "разрешить вход"));
