@@ -8,6 +8,7 @@
 #include "link/poll_cycle.h"
 #include "link/port_link.h"
 #include "link/status_display.h"
+#include "modem/terminal_view.h"
 
 namespace app {
 
@@ -33,6 +34,7 @@ Configurator::Configurator(editor::Services services)
     parts_ = std::make_unique<Parts>(w);
     image::wire(w, parts_->port);
     files::wire(w);
+    modem::wireTerminalView(w);
 }
 
 Configurator::~Configurator() = default;
