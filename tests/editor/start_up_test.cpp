@@ -1,5 +1,8 @@
 #include "editor_fixture.h"
 #include "platform/error.h"
+#include <functional>
+#include <vector>
+
 
 namespace {
 
@@ -163,6 +166,83 @@ TEST(StartUp, AnErrorReadingTheCaptionsIsShownTooAndLeavesTheDefaults)
     EXPECT_EQ(e.host.messages[0].text, "Input past end of file");
     EXPECT_EQ(writes, 0);
     EXPECT_EQ(e.w.list("Combo_out3").listIndex(), 5);
+}
+
+}  // namespace
+
+namespace {
+
+using support::Program;
+using support::WorkFolder;
+
+// The enabled and visible states the window starts with; only the link,
+// the modem, the grids and the output modes change them later.
+TEST(StartUp, ControlsStartInTheirDesignedStates)
+{
+    struct C {
+        const char* control;
+        bool enabled;
+        bool visible;
+    };
+    const C cases[] = {
+        {"Command_send", false, true},          {"Command_receiv", false, true},
+        {"Command_set_time", false, false},     {"Label_link", true, false},
+        {"Command_flat", true, true},           {"Command_open_file", true, true},
+        {"Command_save_file", true, true},      {"Cmd(0)", true, true},
+        {"Cmd(1)", true, true},
+        {"Text_Len_alarm_delay", false, true},  {"Combo_del_alarm", false, true},
+        {"Text_Len_Oxrana_delay", false, true}, {"Combo_del_oxrana", false, true},
+        {"Combo_oxr_on_long", true, true},      {"Combo_oxr_of_long", false, true},
+        {"Text_gprs_period", false, true},      {"Text_ip", false, true},
+        {"Text_z(4)", false, true},             {"Text_z(6)", false, true},
+        {"Text_short5", false, true},           {"Text_short7", false, true},
+        {"Check_zero5", true, false},           {"Check_zero7", true, false},
+        {"Text_f_5", true, false},              {"Text_f_7", true, false},
+        {"Text_lev_z6", true, false},
+        {"MSFlexGrid_active_unch", true, false},
+        {"Cmd_atd", false, true},               {"Cmd_ath", false, true},
+        {"Command_send_sms", false, true},      {"Text_sms", false, true},
+        {"Text_vyr_phone", false, true},
+    };
+    WorkFolder folder(support::readyFolder());
+    Program e;
+    e.start();
+    ASSERT_TRUE(e.host.messages.empty());
+    for (const C& c : cases) {
+        const ui::Control* control = e.w.form1.find(c.control);
+        ASSERT_NE(control, nullptr) << c.control;
+        EXPECT_EQ(control->enabled(), c.enabled) << c.control;
+        EXPECT_EQ(control->visible(), c.visible) << c.control;
+    }
+}
+
+// Pending events run after the pin table is laid out and again once the
+// type lists are filled, before the owner SMS lists and the defaults.
+TEST(StartUp, PendingEventsRunAfterThePinTableAndAfterTheTypeLists)
+{
+    struct Seen {
+        int zero8Entries, smsKindEntries, output1Mode, micGain;
+    };
+    WorkFolder folder(support::readyFolder());
+    Program e;
+    std::vector<Seen> passes;
+    std::function<void()> record = [&] {
+        passes.push_back({e.w.list("Check_zero8").count(), e.w.list("Combo_sms1").count(),
+                          e.w.list("Combo_out1").listIndex(), e.w.list("Combo_mic").listIndex()});
+        if (passes.size() < 2)
+            e.loop.callLater(0, record);
+    };
+    e.loop.callLater(0, record);
+    e.start();
+    ASSERT_EQ(passes.size(), 2u);
+    // After the pin table: the setting lists and the output modes are filled.
+    EXPECT_EQ(passes[0].micGain, 1);
+    EXPECT_EQ(passes[0].output1Mode, 0) << "mode 0 of the filling, not yet the factory mode 1";
+    EXPECT_EQ(passes[0].zero8Entries, 0);
+    // After the type lists.
+    EXPECT_EQ(passes[1].zero8Entries, 2);
+    EXPECT_EQ(passes[1].smsKindEntries, 0);
+    EXPECT_EQ(passes[1].output1Mode, 0);
 }
 
 }  // namespace
