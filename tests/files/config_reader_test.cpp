@@ -3,6 +3,8 @@
 #include "files_fixture.h"
 #include "ui/control_spec.h"
 
+#include <optional>
+
 namespace {
 
 using files_test::FilesTest;
@@ -163,6 +165,86 @@ TEST_F(FilesTest, OpenDialogAndItsFailures)
     EXPECT_EQ(e.host.messages[0].text, "Cancel was selected.");
     EXPECT_EQ(e.host.messages[1].text, "File not found");
     EXPECT_FALSE(w.work_with_file);
+}
+
+TEST_F(FilesTest, DelayFieldsAreEnabledTogetherWithTheirUnitLists)
+{
+    struct Case {
+        const char* key;
+        const char* value;
+        const char* field;
+        const char* list;
+        bool enabled;
+    } cases[] = {
+        {"Form1.Text_Len_Oxrana_delay.Enabled", "1", "Text_Len_Oxrana_delay", "Combo_del_oxrana", true},
+        {"Form1.Text_Len_Oxrana_delay.Enabled", "0", "Text_Len_Oxrana_delay", "Combo_del_oxrana", false},
+        {"Form1.Text_Len_alarm_delay.Enabled", "-1", "Text_Len_alarm_delay", "Combo_del_alarm", true},
+        {"Form1.Text_Len_alarm_delay.Enabled", "0", "Text_Len_alarm_delay", "Combo_del_alarm", false},
+    };
+    // The refreshes at the end of the load set these states again from the
+    // input properties, so they are looked at right after the line.
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + " " + c.value);
+        w.text(c.field).setEnabled(!c.enabled);
+        w.list(c.list).setEnabled(!c.enabled);
+        bool fieldEnabled = !c.enabled, listEnabled = !c.enabled;
+        e.loop.callLater(0, [&] {
+            fieldEnabled = w.text(c.field).enabled();
+            listEnabled = w.list(c.list).enabled();
+        });
+        load(std::string(c.key) + "\t" + c.value + "\r\n");
+        EXPECT_TRUE(e.host.messages.empty());
+        EXPECT_EQ(fieldEnabled, c.enabled);
+        EXPECT_EQ(listEnabled, c.enabled);
+    }
+}
+
+// The refreshes after a load bring the window in line with the settings:
+// among them, the cells of the inputs the panel does not have are cleared.
+TEST_F(FilesTest, RefreshesRunAfterALoadOnlyWhenItSucceeds)
+{
+    struct Case {
+        const char* name;
+        std::optional<std::string> chosen;
+        std::string bytes;
+        bool refreshed;
+    } cases[] = {
+        {"file loaded", "in.cfq", "Form1.Check_ring3.Value\t0\r\n", true},
+        {"empty file", "in.cfq", "", true},
+        {"no file name chosen", "", "", true},
+        {"damaged file", "in.cfq", "Form1.Combo_out1.ListIndex\tx\r\n", false},
+        {"cancelled dialog", std::nullopt, "", false},
+    };
+    ui::Grid& unusedInputs = w.grid("MSFlexGrid_z_o");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        e.host.messages.clear();
+        unusedInputs.setMarked(1, 5, true);
+        files_test::writeBytes("in.cfq", c.bytes);
+        e.host.files.push_back(c.chosen);
+        w.button("Command_open_file").userClick();
+        EXPECT_EQ(e.host.messages.empty(), c.refreshed);
+        EXPECT_EQ(unusedInputs.marked(1, 5), !c.refreshed);
+        EXPECT_FALSE(w.work_with_file);
+    }
+}
+
+TEST_F(FilesTest, FileCommandsHoldTheFileFlagUntilTheyEndAndClearTheTransferLabel)
+{
+    const char* commands[] = {"Command_save_file", "Command_open_file"};
+    files_test::writeBytes("in.cfq", "Form1.Check_ring3.Value\t0\r\n");
+    for (const char* command : commands) {
+        SCOPED_TRACE(command);
+        w.label("Label_ok").setCaption("L    OK");
+        bool flagWhileRunning = false;
+        e.loop.callLater(0, [&] { flagWhileRunning = w.work_with_file; });
+        e.host.files.push_back("in.cfq");
+        w.button(command).userClick();
+        EXPECT_TRUE(e.host.messages.empty());
+        EXPECT_TRUE(flagWhileRunning);
+        EXPECT_FALSE(w.work_with_file);
+        EXPECT_EQ(w.label("Label_ok").caption(), "");
+    }
 }
 
 TEST(MaskDecomposition, FollowsTheFileFormatsArithmetic)

@@ -48,6 +48,39 @@ TEST_F(FilesTest, ProposedNameHasNoCharacterAFileNameCannotHold)
     EXPECT_EQ(files::proposedFileName(other), "a_b_12_6_2010_23520_PM");
 }
 
+// Any regional date and time text.
+class TextRegional : public platform::Regional {
+public:
+    explicit TextRegional(std::string stamp) : stamp_(std::move(stamp)) {}
+    std::string decimalSeparator() const override { return "."; }
+    std::string dateTimeText(const platform::LocalDateTime&) const override { return stamp_; }
+
+private:
+    std::string stamp_;
+};
+
+TEST_F(FilesTest, ProposedNameIsIdentifierAndStampWithoutDotsAndColons)
+{
+    struct Case {
+        const char* id;
+        const char* stamp;
+        const char* name;
+    } cases[] = {
+        {"", "06.12.2010 14:35:20", "_06122010_143520"},
+        {"ID.7", "06.12.2010 4:05:00", "ID.7_06122010_40500"},
+        {"ID", "2010-12-06 14:35:20", "ID_2010-12-06_143520"},
+        {"ID", "06.12.2010 г. 14:35:20", "ID_06122010_г_143520"},
+        {"ID", "6\\12\\2010 14:35:20", "ID_6_12_2010_143520"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stamp);
+        TextRegional regional(c.stamp);
+        editor::MainWindow other(editor::Services{e.loop, e.port, e.host, e.clock, regional});
+        other.label("Label_ID").setCaption(c.id);
+        EXPECT_EQ(files::proposedFileName(other), c.name);
+    }
+}
+
 TEST_F(FilesTest, LowBatteryThresholdIsClampedToTheSupplyThresholdWhenSaving)
 {
     struct Case {
