@@ -109,7 +109,10 @@ void encodeField(const editor::MainWindow& w, const Field& f, Writer& out)
 {
     switch (f.kind) {
     case FieldKind::CheckBit: out.setBit(f.offset, f.bit, w.check(f.target).value() == 1); break;
-    case FieldKind::ListBit: out.setBit(f.offset, f.bit, selectedIn(w, f) == 1); break;
+    // A two-entry list with nothing selected is simply not on. Refusing it
+    // would block every write over a hidden list (inputs 5 to 7) that a
+    // configuration file left without a selection.
+    case FieldKind::ListBit: out.setBit(f.offset, f.bit, w.list(f.target).listIndex() == 1); break;
     case FieldKind::CellBit: {
         const editor::Setting& s = settingOf(f);
         out.setBit(f.offset, f.bit, w.grid(s.control).marked(s.row, s.col));

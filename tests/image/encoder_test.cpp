@@ -79,6 +79,10 @@ TEST(Encoder, KeyOffsets)
         {"access point of 31 characters", text("Text_apn_sim1", std::string(31, 'n')), 479, {','}},
         {"server port of 246 characters", text("Text_port", std::string(246, '9')), 750, {'9', ','}},
         {"empty short text", text("Text_short8", ""), 992, {0, 0}},
+        // Two-entry lists are one bit each: nothing selected is not on.
+        {"SMS form of owner 3 with nothing selected", list("Combo_sms3", -1), 10, {0xFB}},
+        {"hidden input 5 type with nothing selected", list("Check_zero5", -1), 3, {0xA4}},
+        {"input 5 type entry 1", list("Check_zero5", 1), 3, {0xB4}},
     };
     for (const KeyOffsetCase& c : cases) {
         EditorWindow e;
@@ -124,7 +128,6 @@ TEST(Encoder, RefusesValuesWithoutAByteFormNamingTheSetting)
          "Form1.Combo_auto_oxrana_on.ListIndex"},
         {[](editor::MainWindow& w) { w.list("Combo_short_beep").setListIndex(-1); },
          "Form1.Combo_short_beep.ListIndex"},
-        {[](editor::MainWindow& w) { w.list("Combo_sms3").setListIndex(-1); }, "Form1.Combo_sms3.ListIndex"},
         {[](editor::MainWindow& w) { w.text("Text_DS_Tmin").setText("abc"); }, "Form1.Text_DS_Tmin.Text"},
         {[](editor::MainWindow& w) { w.text("Text_DS_Tmax").setText("128"); }, "Form1.Text_DS_Tmax.Text"},
         {[](editor::MainWindow& w) { w.text("Text_DS_Tfiltr").setText("256"); }, "Form1.Text_DS_Tfiltr.Text"},
