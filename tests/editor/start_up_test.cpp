@@ -1,8 +1,8 @@
-#include "editor_fixture.h"
-#include "platform/error.h"
 #include <functional>
 #include <vector>
 
+#include "editor_fixture.h"
+#include "platform/error.h"
 
 namespace {
 
@@ -35,7 +35,10 @@ TEST_F(StartedEditor, ListsAreFilledWithTheirEntriesAndSelection)
           {22, "Автопостановка на охрану в 21 час"},
           {23, "Автопостановка на охрану в 22 часа"},
           {24, "Автопостановка на охрану в 23 часа"}}},
-        {"Combo_sms", 3, 0, {{0, "Shhrtd9f - прописать модем"}, {2, "Mkweay1b - запретить CSD-вход"}}},
+        {"Combo_sms",
+         3,
+         0,
+         {{0, "Shhrtd9f - прописать модем"}, {1, "Ptolfi0b - разрешить CSD-вход"}, {2, "Mkweay1b - запретить CSD-вход"}}},
         {"Combo_del_alarm", 2, 0, {{0, "задержка тревоги, сек"}, {1, "задержка тревоги, мин"}}},
         {"Combo_del_oxrana", 2, 0, {{0, "задержка охраны, сек"}, {1, "задержка охраны, мин"}}},
         {"Combo_short_beep", 3, 0, {{0, "0.15"}, {1, "0.30"}, {2, "0.45"}}},
@@ -60,6 +63,30 @@ TEST_F(StartedEditor, ListsAreFilledWithTheirEntriesAndSelection)
             EXPECT_EQ(list.item(position), text) << position;
     }
     EXPECT_EQ(w.list("Combo_vyr_type").text(), "плата тип q");
+}
+
+// Every hour of the automatic arming list, with the noun agreeing with it.
+TEST_F(StartedEditor, AutomaticArmingListNamesEveryHour)
+{
+    const char* const entries[25] = {
+        "Выключена автопостановка на охрану",  "Автопостановка на охрану в 00 часов",
+        "Автопостановка на охрану в 01 час",   "Автопостановка на охрану в 02 часа",
+        "Автопостановка на охрану в 03 часа",  "Автопостановка на охрану в 04 часа",
+        "Автопостановка на охрану в 05 часов", "Автопостановка на охрану в 06 часов",
+        "Автопостановка на охрану в 07 часов", "Автопостановка на охрану в 08 часов",
+        "Автопостановка на охрану в 09 часов", "Автопостановка на охрану в 10 часов",
+        "Автопостановка на охрану в 11 часов", "Автопостановка на охрану в 12 часов",
+        "Автопостановка на охрану в 13 часов", "Автопостановка на охрану в 14 часов",
+        "Автопостановка на охрану в 15 часов", "Автопостановка на охрану в 16 часов",
+        "Автопостановка на охрану в 17 часов", "Автопостановка на охрану в 18 часов",
+        "Автопостановка на охрану в 19 часов", "Автопостановка на охрану в 20 часов",
+        "Автопостановка на охрану в 21 час",   "Автопостановка на охрану в 22 часа",
+        "Автопостановка на охрану в 23 часа",
+    };
+    const ui::List& list = w.list("Combo_auto_oxrana_on");
+    ASSERT_EQ(list.count(), 25);
+    for (int i = 0; i < 25; ++i)
+        EXPECT_EQ(list.item(i), entries[i]) << i;
 }
 
 TEST_F(StartedEditor, ShowsTheFirstTabAndTheLogoAtItsSize)
