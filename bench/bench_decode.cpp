@@ -90,6 +90,7 @@ std::pair<std::string, std::string> twoDumps(editor::MainWindow& w)
         using K = image::FieldKind;
         switch (f.kind) {
         case K::CheckBit:
+        case K::PowerUpBit:
         case K::ListBit:
         case K::CellBit:
         case K::FlagBit: other[f.offset] ^= static_cast<std::uint8_t>(1u << f.bit); break;

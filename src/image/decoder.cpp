@@ -32,6 +32,13 @@ public:
         const int bit = (byte >> f.bit) & 1;
         switch (f.kind) {
         case FieldKind::CheckBit: w_.check(f.target).setValue(bit); break;
+        case FieldKind::PowerUpBit: {
+            // A mode without a power-up state has cleared and disabled the box.
+            ui::CheckBox& box = w_.check(f.target);
+            if (box.enabled())
+                box.setValue(bit);
+            break;
+        }
         case FieldKind::ListBit: w_.list(f.target).setListIndex(bit); break;
         case FieldKind::CellBit: {
             const editor::Setting& s = settingOf(f);

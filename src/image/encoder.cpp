@@ -108,7 +108,8 @@ public:
 void encodeField(const editor::MainWindow& w, const Field& f, Writer& out)
 {
     switch (f.kind) {
-    case FieldKind::CheckBit: out.setBit(f.offset, f.bit, w.check(f.target).value() == 1); break;
+    case FieldKind::CheckBit:
+    case FieldKind::PowerUpBit: out.setBit(f.offset, f.bit, w.check(f.target).value() == 1); break;
     // A two-entry list with nothing selected is simply not on. Refusing it
     // would block every write over a hidden list (inputs 5 to 7) that a
     // configuration file left without a selection.
@@ -180,7 +181,8 @@ std::string settingKey(const Field& f)
     switch (f.kind) {
     case FieldKind::Mask:
     case FieldKind::CellBit: return f.target;
-    case FieldKind::CheckBit: return "Form1." + f.target + ".Value";
+    case FieldKind::CheckBit:
+    case FieldKind::PowerUpBit: return "Form1." + f.target + ".Value";
     case FieldKind::FlagBit: return "Form1." + f.target + ".BackColor";
     case FieldKind::ListBit:
     case FieldKind::ModeList:

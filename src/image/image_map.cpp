@@ -56,7 +56,7 @@ std::vector<Field> buildMap()
     m.check(1, 6, "Check_start_sms");
     m.check(1, 7, "Check_bez_call");
     for (int out = 1; out <= 3; ++out)
-        m.check(2, out - 1, "Check_state_out" + n(out));
+        m.bit(K::PowerUpBit, 2, out - 1, "Check_state_out" + n(out));
     m.eightBits(K::ListBit, 3, "Check_zero");
     m.mask(4, propertyColumn("long_call_col"));
     m.mask(5, propertyColumn("short_call_col"));
@@ -177,6 +177,10 @@ std::vector<Field> buildMap()
 // Read order. Each step of a read in turn; the lists of inputs 6 and 8
 // follow their thresholds, because a changed threshold rebuilds its list
 // and selects an entry, which would otherwise overwrite the stored bit.
+// Likewise the power-up switches of the outputs follow the output modes:
+// a mode reaction (also run by the tooltip refresh of Check_full_circle)
+// clears the switch of an output whose mode, as the window showed it
+// before the read, has no power-up state.
 std::vector<std::string> buildOrder()
 {
     std::vector<std::string> o;
@@ -188,7 +192,6 @@ std::vector<std::string> buildOrder()
 
     add({propertyColumn("monitor_total_col")});
     add({"Check_bez_call", "Check_start_sms", "Check_clock_off", "Check_busy_on", "Check_tone_on"});
-    add({"Check_state_out3", "Check_state_out2", "Check_state_out1"});
     add({"Check_zero7", "Check_zero5", "Check_zero4", "Check_zero3", "Check_zero2", "Check_zero1"});
     add({propertyColumn("long_call_col"), propertyColumn("short_call_col")});
     add({"Check_oxr_of_sms", "Combo_oxr_of_long", "Check_oxr_of_call", "Check_oxr_on_sms", "Combo_oxr_on_long",
@@ -226,7 +229,8 @@ std::vector<std::string> buildOrder()
         o.push_back(gridRow("MSFlexGrid_sms_to_owner", row));
     for (int row = 1; row <= 2; ++row)
         o.push_back(gridRow("MSFlexGrid_input_oxr", row));
-    add({"Combo_out1", "Combo_out2", "Combo_out3", "Text_pusle_out1", "Text_pusle_out2", "Text_pusle_out3"});
+    add({"Combo_out1", "Combo_out2", "Combo_out3", "Check_state_out3", "Check_state_out2", "Check_state_out1",
+         "Text_pusle_out1", "Text_pusle_out2", "Text_pusle_out3"});
     for (int row = 1; row <= 3; ++row)
         o.push_back(gridRow("MSFlexGrid_inputs_to_out", row));
     for (const char* grid : {"MSFlexGrid_dtmf_oxr", "MSFlexGrid_sms_oxr"})

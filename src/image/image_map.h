@@ -15,6 +15,8 @@ using Image = std::array<std::uint8_t, ImageSize>;
 
 enum class FieldKind {
     CheckBit,      // check box: the bit is 1 when Value is 1
+    PowerUpBit,    // an output's power-up check box: as CheckBit, but read
+                   // only into a box the output's mode leaves enabled
     ListBit,       // two-entry list: the bit is 1 when ListIndex is 1
     CellBit,       // one grid cell (a cell-text setting): 1 when marked "v"
     FlagBit,       // the Label8 highlight: read back, always written as 0

@@ -176,10 +176,91 @@ TEST_F(Decoder, HandBuiltImageReachesEveryKindOfControl)
 
 TEST_F(Decoder, ChecksumOffByOneChangesNothingButTheResultCaption)
 {
+    w.button("Command_send").setEnabled(false);
     auto before = e.settings();
     read(handBuiltImage(), +1);
     EXPECT_EQ(w.label("Label_ok").caption(), "L    :- (");
     EXPECT_EQ(e.settings(), before);
+    EXPECT_EQ(w.label("Label_ID").caption(), "");
+    EXPECT_FALSE(w.button("Command_send").enabled());  // left to the poll cycle
+}
+
+constexpr const char* WorkingButtons[] = {"Command_set_time", "Command_flat",   "Command_open_file",
+                                          "Command_save_file", "Command_receiv", "Command_send"};
+
+TEST_F(Decoder, SuccessfulReadUnlocksEveryWorkingControl)
+{
+    for (const char* name : WorkingButtons)
+        w.button(name).setEnabled(false);
+    w.tabs().setEnabled(false);
+    read(handBuiltImage());
+    for (const char* name : WorkingButtons)
+        EXPECT_TRUE(w.button(name).enabled()) << name;
+    EXPECT_TRUE(w.tabs().enabled());
+}
+
+TEST_F(Decoder, DerivedPartsOfTheWindowAreRefreshedAfterTheRead)
+{
+    // Input 1 arms the panel (column 10) with a delay (column 6): the
+    // arming delay pair and the arming-notice grid are enabled, the alarm
+    // delay pair is not.
+    w.text("Text_Len_alarm_delay").setEnabled(true);
+    w.list("Combo_del_alarm").setEnabled(true);
+    DumpBuilder d = handBuiltImage();
+    d.byte(0, 0x01).byte(28, 0x01).byte(29, 0x01);
+    read(d);
+    for (const char* name : {"Text_Len_Oxrana_delay", "Combo_del_oxrana"})
+        EXPECT_TRUE(w.form1.find(name)->enabled()) << name;
+    EXPECT_TRUE(w.grid("MSFlexGrid_input_oxr").enabled());
+    for (const char* name : {"Text_Len_alarm_delay", "Combo_del_alarm"})
+        EXPECT_FALSE(w.form1.find(name)->enabled()) << name;
+    // The CSD status grid shows the names read.
+    EXPECT_EQ(w.grid("MSFlexGrid_csd_input").cell(1, 0), "Z1xx");
+    EXPECT_EQ(w.grid("MSFlexGrid_csd_input").cell(2, 0), "AB12");
+}
+
+TEST_F(Decoder, OutputModesDecideThePowerUpSwitchesAndComeBeforeTheOutputsInputs)
+{
+    DumpBuilder d;
+    d.byte(2, 0x07)      // power-up switches of all three outputs
+        .byte(342, 0)    // output 1: mode 0, not driven by inputs
+        .byte(343, 2)    // output 2: a mode with a power-up state
+        .byte(344, 5)
+        .byte(348, 0x03);  // inputs 1 and 2 drive output 1 all the same
+    read(d);
+    EXPECT_EQ(value("Form1.Check_state_out1.Value"), "0");
+    EXPECT_FALSE(w.check("Check_state_out1").enabled());
+    EXPECT_EQ(value("Form1.Check_state_out2.Value"), "1");
+    EXPECT_TRUE(w.check("Check_state_out2").enabled());
+    EXPECT_EQ(value("Form1.Check_state_out3.Value"), "0");
+    EXPECT_EQ(value("Form1.MSFlexGrid_inputs_to_out.Row = 1"), "3");
+}
+
+TEST_F(Decoder, PowerUpSwitchSurvivesWhateverTheWindowShowedBefore)
+{
+    // Changing Check_full_circle refreshes the tooltips, which reruns every
+    // output's mode reaction with the modes shown before the read.
+    struct Case {
+        int modeBefore;      // output 2 in the window before the read
+        std::uint8_t byte6;  // bit 0: Check_full_circle (1 in the window)
+        std::uint8_t mode;   // output 2 in the image
+        std::uint8_t byte2;  // bit 1: the power-up switch of output 2
+        const char* shown;
+    };
+    for (const Case& c : std::vector<Case>{
+             {0, 0x00, 2, 0x02, "1"},  // the tooltip refresh ran under mode 0
+             {0, 0x01, 2, 0x02, "1"},
+             {1, 0x00, 1, 0x02, "1"},
+             {1, 0x00, 1, 0x00, "0"},
+             {2, 0x00, 3, 0x02, "0"},  // mode 3 has no power-up state
+         }) {
+        EditorWindow fresh;
+        fresh.w.list("Combo_out2").setListIndex(c.modeBefore);
+        fresh.w.Receive_EEPROM = DumpBuilder().byte(2, c.byte2).byte(6, c.byte6).byte(343, c.mode).text();
+        image::decode_image(fresh.w);
+        EXPECT_EQ(fresh.value("Form1.Check_state_out2.Value"), c.shown)
+            << "mode " << c.modeBefore << " -> " << int(c.mode) << ", byte 6 " << int(c.byte6);
+    }
 }
 
 TEST_F(Decoder, InputTypesOfInputs6And8SurviveAChangedThreshold)

@@ -14,7 +14,8 @@ using image::FieldKind;
 
 bool isBitField(FieldKind k)
 {
-    return k == FieldKind::CheckBit || k == FieldKind::ListBit || k == FieldKind::CellBit || k == FieldKind::FlagBit;
+    return k == FieldKind::CheckBit || k == FieldKind::PowerUpBit || k == FieldKind::ListBit ||
+           k == FieldKind::CellBit || k == FieldKind::FlagBit;
 }
 
 // The bits a field occupies, as (offset, bit mask) pairs.
@@ -97,8 +98,10 @@ TEST(DecodeOrder, InputTypesOfInputs6And8FollowTheirThresholds)
     auto at = [&order](const std::string& t) { return std::find(order.begin(), order.end(), t) - order.begin(); };
     EXPECT_GT(at("Check_zero6"), at("Text_lev_z6"));
     EXPECT_GT(at("Check_zero8"), at("Text_lev_12v"));
-    // Output modes reset the power-up switches and the inputs of an output.
-    EXPECT_GT(at("Combo_out1"), at("Check_state_out1"));
+    // Output modes reset the power-up switches and the inputs of an output:
+    // the switches follow every mode, the inputs come after.
+    for (const char* output : {"1", "2", "3"})
+        EXPECT_LT(at("Combo_out3"), at(std::string("Check_state_out") + output));
     EXPECT_LT(at("Combo_out1"), at("Form1.MSFlexGrid_inputs_to_out.Row = 1"));
 }
 
