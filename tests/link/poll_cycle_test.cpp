@@ -41,6 +41,81 @@ TEST(PollCycle, TheFirstStatusFrameStartsTheReadAndTheReadCommandGoesOutInTheSam
     EXPECT_TRUE(s.host.messages.empty());
 }
 
+TEST(ReadRequest, EmptiesWhatTheReadWillFillAndLocksTheRequestButtons)
+{
+    PanelSession s;  // not connected: the request alone
+    editor::MainWindow& w = s.w;
+    std::vector<std::string> emptied{"Text_file_name", "Text_charge1", "Text_charge2", "Text_pin"};
+    std::vector<std::string> unticked{"Check_tone_on"};
+    std::vector<std::string> firstEntry, zero;
+    for (int i = 1; i <= 8; ++i) {
+        emptied.push_back("Text_short" + std::to_string(i));
+        unticked.push_back("Check_ring" + std::to_string(i));
+        unticked.push_back("Check_sms" + std::to_string(i));
+        firstEntry.push_back("Combo_sms" + std::to_string(i));
+        zero.push_back("Text_f_" + std::to_string(i));
+    }
+    for (int i = 0; i <= 8; ++i)
+        emptied.push_back(ui::indexed("phone", i));
+    const std::vector<std::string> emptiedLabels{"Label_ok", "Label_clock", "Label_version", "Label_ID"};
+
+    for (const std::string& name : emptied)
+        w.text(name).setText("12");
+    for (const std::string& name : unticked)
+        w.check(name).setValue(1);
+    for (const std::string& name : firstEntry)
+        w.list(name).setListIndex(1);
+    for (const std::string& name : zero)
+        w.text(name).setText("50");
+    for (const std::string& name : emptiedLabels)
+        w.label(name).setCaption("x");
+    w.link_ok = true;
+
+    w.button("Command_receiv").onClick();
+
+    for (const std::string& name : emptied)
+        EXPECT_EQ(w.text(name).text(), "") << name;
+    for (const std::string& name : unticked)
+        EXPECT_EQ(w.check(name).value(), 0) << name;
+    for (const std::string& name : firstEntry)
+        EXPECT_EQ(w.list(name).listIndex(), 0) << name;
+    for (const std::string& name : zero)
+        EXPECT_EQ(w.text(name).text(), "0") << name;
+    for (const std::string& name : emptiedLabels)
+        EXPECT_EQ(w.label(name).caption(), "") << name;
+    for (const char* name : {"Command_open_file", "Command_save_file", "Command_flat", "Command_receiv", "Command_send",
+                             "Command_set_time"})
+        EXPECT_FALSE(s.enabled(name)) << name;
+    EXPECT_TRUE(s.enabled("SSTab1"));
+    EXPECT_FALSE(w.link_ok);
+    EXPECT_TRUE(w.receive_command);
+}
+
+TEST(SetClockRequest, LocksOnlyTheRequestButtonsAndRestartsTheTimeOut)
+{
+    PanelSession s;
+    editor::MainWindow& w = s.w;
+    for (const char* name : {"Label_ok", "Label_clock", "Label_version"})
+        w.label(name).setCaption("x");
+    w.link_ok = true;
+    w.button("Command_set_time").onClick();
+    s.loop.runFor(30000);
+    w.button("Command_set_time").onClick();  // restarted: counts 40 s from here
+    EXPECT_EQ(w.label("Label_ok").caption(), "");
+    EXPECT_EQ(w.label("Label_clock").caption(), "");
+    EXPECT_EQ(w.label("Label_version").caption(), "x");
+    for (const char* name : {"Command_receiv", "Command_send", "Command_set_time"})
+        EXPECT_FALSE(s.enabled(name)) << name;
+    for (const char* name : {"Command_flat", "Command_open_file", "Command_save_file", "SSTab1"})
+        EXPECT_TRUE(s.enabled(name)) << name;
+    EXPECT_TRUE(w.set_time);
+    EXPECT_FALSE(w.link_ok);
+    s.loop.runFor(39999);
+    EXPECT_FALSE(s.enabled("Command_receiv"));
+    s.loop.runFor(1);
+    EXPECT_TRUE(s.enabled("Command_receiv"));
+}
+
 TEST(PollCycle, EachKeepAliveBlinksTheLinkIndicator)
 {
     PanelSession s;
