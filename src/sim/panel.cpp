@@ -92,6 +92,16 @@ struct Panel::Impl {
         }
     }
 
+    // AT+CCLK="yy/MM/dd,hh:mm:ss+00": the GSM module's clock takes the 17
+    // characters of date and time; a text of another shape leaves it alone.
+    void takeClock(const std::string& text)
+    {
+        static const std::string prefix = "AT+CCLK=\"";
+        constexpr std::size_t Width = 17;
+        if (text.size() >= prefix.size() + Width && text.compare(0, prefix.size(), prefix) == 0)
+            panel.clockText = text.substr(prefix.size(), Width);
+    }
+
     void handle(const Command& command)
     {
         panel.heard_.push_back({command.name(), command.bytes});
@@ -116,6 +126,7 @@ struct Panel::Impl {
         }
         case Command::Kind::SetClock:
             panel.lastClock_ = command.clockText();
+            takeClock(panel.lastClock_);
             send(panel.clockFrame(), think);
             break;
         case Command::Kind::SetOutputs: {

@@ -37,7 +37,7 @@ public:
     std::uint8_t temperature = 0x80;    // two's complement, 0x80 no sensor
     std::uint8_t outputs = 0;           // bit 0..2: outputs 1..3 on
     bool guard = false;
-    std::string clockText = "10/12/09,14:05:33"; // 17 characters shown after a set-clock
+    std::string clockText = "10/12/09,14:05:33"; // 17 characters; a set-clock sets them
     Image image = factoryImage();       // the stored configuration
     static const Image& factoryImage();
 

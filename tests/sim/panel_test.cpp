@@ -293,6 +293,32 @@ TEST_F(PanelTest, TakesACommandThatArrivesPacedByteByByte)
     EXPECT_EQ(framesIn(received), Frames({"clock", "status"}));
 }
 
+TEST_F(PanelTest, ASetClockSetsTheClockItReportsAndNoiseLeavesItAlone)
+{
+    struct Case {
+        std::string text;
+        std::string clock;
+    } cases[] = {{"AT+CCLK=\"23/02/28,07:08:09+00\"", "23/02/28,07:08:09"},
+                 {"AT+CCLK=\"23/02", "10/12/09,14:05:33"},
+                 {"XX+CCLK=\"23/02/28,07:08:09+00\"", "10/12/09,14:05:33"}};
+    for (const Case& c : cases) {
+        platform::VirtualEventLoop caseLoop;
+        Panel casePanel{caseLoop};
+        SimulatedPort casePort{caseLoop, casePanel};
+        Bytes got;
+        casePort.onEvent = [&](platform::PortEvent) {
+            Bytes b = casePort.readAll();
+            got.insert(got.end(), b.begin(), b.end());
+        };
+        casePort.open();
+        casePort.write(cat({{0x01, 0x01, 0x03, 0x08, 0x0B, 0x0C}, platform::bytesOf(c.text), {0x0D, 0x00}}));
+        caseLoop.runFor(500);
+        EXPECT_EQ(casePanel.clockText, c.clock) << c.text;
+        ASSERT_TRUE(startsAt(got, 0, {'C', 'L', 'K', ':'})) << c.text;
+        EXPECT_EQ(std::string(got.begin() + 6, got.begin() + 23), c.clock) << c.text;
+    }
+}
+
 TEST_F(PanelTest, OutputCommandSetsOutputsAndGuard)
 {
     struct Case {
