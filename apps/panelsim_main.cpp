@@ -29,7 +29,7 @@ extern "C" void onStopSignal(int)
 void usage(std::ostream& out)
 {
     out << "usage: panelsim [--version TEXT] [--silent] [--chunk N] [--garbage]\n"
-           "  --version TEXT  firmware version the panel reports (empty: old short status frame)\n"
+           "  --version TEXT  firmware version the panel reports, five characters (empty: old short status frame)\n"
            "  --silent        the panel sends nothing\n"
            "  --chunk N       frames leave in pieces of N bytes\n"
            "  --garbage       noise bytes before every frame\n";
@@ -52,7 +52,14 @@ int main(int argc, char** argv)
             return argv[++i];
         };
         if (arg == "--version") {
-            panel.version = value();
+            // Five characters fill the frame's version field; any other
+            // length would shift every field after it.
+            std::string version = value();
+            if (!version.empty() && version.size() != 5) {
+                std::cerr << "panelsim: --version needs exactly five characters (or none)\n";
+                return 2;
+            }
+            panel.version = version;
         } else if (arg == "--silent") {
             panel.silent = true;
         } else if (arg == "--chunk") {
