@@ -5,6 +5,7 @@
 
 namespace {
 
+using files_test::FilesTest;
 using files_test::fixture;
 using files_test::readBytes;
 using files_test::writeBytes;
@@ -123,6 +124,28 @@ TEST_F(CaptionFileTest, FailedStartWithoutCaptionFileWritesTheCurrentTexts)
     auto e = startProgram();
     EXPECT_EQ(e->host.messages.size(), 1u);
     EXPECT_EQ(readBytes(files::kCaptionFileName), fixture("default_captions.txt"));
+}
+
+TEST_F(FilesTest, ListEntryFromTheCaptionFileSelectsTheListsDefaultEntry)
+{
+    struct Case {
+        const char* list;
+        int other;  // a selection before the caption is applied
+        int defaultEntry;
+    } cases[] = {
+        {"Combo_sms", 2, 0},  {"Combo_del_alarm", 1, 0}, {"Combo_del_oxrana", 1, 0}, {"Combo_mic", 2, 1},
+        {"Combo_out1", 7, 1}, {"Combo_out2", 3, 0},      {"Combo_out3", 0, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        ui::List& list = w.list(c.list);
+        list.setListIndex(c.other);
+        std::vector<std::string> expected = list.items();
+        expected[1] = "новый текст";
+        files::applyCaptionFile(w, ui::cp1251::fromUtf8(std::string("Form1.") + c.list + ".Text1\tновый текст\r\n"));
+        EXPECT_EQ(list.items(), expected);
+        EXPECT_EQ(list.listIndex(), c.defaultEntry);
+    }
 }
 
 TEST(CaptionEntries, AreTheEightyFiveKeysOfTheFile)
