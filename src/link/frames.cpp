@@ -36,6 +36,12 @@ std::optional<ClockFrame> findClockFrame(const std::string& buffer)
     std::size_t p = search(buffer, marker::Clock);
     if (p == 0 || buffer.size() < p + 69)
         return std::nullopt;
+    // Behind a dump's start the letters CLK: may be configuration text (an
+    // alarm text, a topic); cutting there would lose the dump. A real clock
+    // frame behind a dump is taken once the dump has been cut out.
+    std::size_t dump = search(buffer, marker::DumpStart);
+    if (dump != 0 && dump < p)
+        return std::nullopt;
     return ClockFrame{frameChars(buffer, p, 6, 22), p + 69};
 }
 

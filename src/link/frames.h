@@ -27,7 +27,7 @@ inline constexpr std::size_t DumpFrameChars = 3207;
 inline constexpr std::size_t DumpTextLimit = 6000;
 
 // The panel's clock: the 17 characters of bytes 6 to 22. Found only once a
-// character follows the frame.
+// character follows the frame, and not behind the start of a dump.
 struct ClockFrame {
     std::string time;  // UTF-8
     std::size_t keepFrom;

@@ -29,11 +29,13 @@ Bytes clockFrame(const std::string& time = "10/12/09,14:05:33")
 {
     return concat({ascii("CLK:"), ascii(" \""), ascii(time)});
 }
-Bytes dumpFrame()
+// A dump whose image starts at offset 768 (the alarm texts) with `text`.
+Bytes dumpFrame(const std::string& text = "")
 {
     Bytes image(1024 + 33 + 1);
     for (std::size_t i = 0; i < image.size(); ++i)
         image[i] = static_cast<std::uint8_t>(i * 7);
+    std::copy(text.begin(), text.end(), image.begin() + 768);
     return concat({{0x4C, 0x4F, 0x08, 0x02}, image, ascii("TAIL"), {0x01, 0x02, 0x03}});
 }
 const Bytes Ack{0x41, 0x43, 0x03, 0x01};
@@ -204,6 +206,8 @@ TEST(Recognisers, FindTheSameFramesWhereverTheStreamIsSplitBetweenCycles)
         {"ack then status", concat({Ack, statusFrame()})},
         {"nak then status", concat({noise, Nak, statusFrame()})},
         {"dump then status", concat({dumpFrame(), statusFrame()})},
+        {"dump holding CLK: then status", concat({dumpFrame("CLK: \"10/12/09,14:05:33\" alarm"), statusFrame()})},
+        {"dump then clock", concat({dumpFrame(), clockFrame(), noise})},
     };
     for (const Stream& s : streams) {
         std::string whole = hexText(s.bytes);

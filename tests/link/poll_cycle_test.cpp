@@ -116,6 +116,18 @@ TEST(SetClockRequest, LocksOnlyTheRequestButtonsAndRestartsTheTimeOut)
     EXPECT_TRUE(s.enabled("Command_receiv"));
 }
 
+TEST(PollCycle, AnAlarmTextThatReadsLikeAClockFrameDoesNotLoseTheDump)
+{
+    PanelSession s;
+    const std::string text = "CLK: 10/12/09,14:05:33 door";
+    std::fill(s.panel.image.begin() + 768, s.panel.image.begin() + 800, 0);
+    std::copy(text.begin(), text.end(), s.panel.image.begin() + 768);
+    s.linkUpAndUnlocked();
+    EXPECT_EQ(s.w.label("Label_ok").caption(), "L    OK");
+    EXPECT_EQ(s.w.text("Text_short1").text(), text);
+    EXPECT_TRUE(s.host.messages.empty());
+}
+
 TEST(PollCycle, EachKeepAliveBlinksTheLinkIndicator)
 {
     PanelSession s;
