@@ -109,6 +109,179 @@ TEST(WindowLayout, StartStates)
     EXPECT_EQ(w.check("Check_busy_on").spec().caption, "реагируем на \"отбой\" (\"занято\")");
 }
 
+// Where the window design puts its controls: left and top always, width
+// and height where the design fixes them (0 leaves the size free).
+TEST(WindowLayout, ControlsStandWhereTheDesignPutsThem)
+{
+    struct Place {
+        std::string name;
+        ui::Rect place;
+    };
+    std::vector<Place> places = {
+        // Top strip.
+        {"Image1", {120, 120, 2290, 1390}},
+        {"cmbPort", {2400, 600, 1335, 315}},
+        {"Cmd(0)", {3840, 600, 1335, 495}},
+        {"Text_file_name", {2400, 1200, 2895, 285}},
+        {"Label_link", {4080, 0, 855, 375}},
+        {"Command_send", {5280, 0, 1215, 495}},
+        {"Label_ok", {6600, 0, 375, 495}},
+        {"Command_receiv", {7080, 0, 1215, 492}},
+        {"Command_set_time", {8400, 0, 2175, 615}},
+        {"Cmd(1)", {10680, 0, 1155, 615}},
+        {"Command_flat", {5280, 600, 3015, 495}},
+        {"Label_clock", {8400, 720, 2535, 975}},
+        {"Command_open_file", {5280, 1200, 1455, 375}},
+        {"Command_save_file", {6840, 1200, 1455, 375}},
+        {"SSTab1", {0, 1680, 12255, 6975}},
+        // "РЕЖИМ, ТЕЛЕФОНЫ".
+        {"Text_status_timeout", {120, 420, 0, 0}},
+        {"Text_balance", {120, 960, 0, 0}},
+        {"Text_charge2", {120, 1380, 615, 360}},
+        {"Text_Tmin", {1560, 2280, 0, 0}},
+        {"Text_Tmax", {2040, 2280, 0, 0}},
+        {"Text_Tfiltr", {2760, 2280, 0, 0}},
+        {"Text_DS_Tmin", {1560, 2640, 0, 0}},
+        {"Text_DS_Tmax", {2040, 2640, 0, 0}},
+        {"Text_DS_Tfiltr", {2760, 2640, 0, 0}},
+        {"Text_Tds", {3480, 2640, 0, 0}},
+        {"MSFlexGrid_temperature", {120, 3000, 4095, 855}},
+        {"Check_clock_off", {120, 4080, 0, 0}},
+        {"Check_start_sms", {120, 4440, 0, 0}},
+        {"Check_bez_call", {120, 4680, 0, 0}},
+        {"Check_beep_bez_gsm", {120, 5160, 0, 0}},
+        {"Label_alarm_heading", {7800, 720, 0, 0}},
+        {"MSFlexGrid_active_unch", {4200, 1560, 0, 0}},
+        {"MSFlexGrid_z_o", {9360, 1260, 0, 0}},
+        {"Text_pin", {5520, 4800, 0, 0}},
+        {"Check_full_circle", {5640, 5280, 0, 0}},
+        {"Check_tone_on", {5640, 5520, 0, 0}},
+        {"Check_busy_on", {5640, 5760, 0, 0}},
+        {"Text_power_save", {5640, 6000, 0, 0}},
+        // "ВХОДЫ И ВЫХОДЫ".
+        {"Label25", {5400, 360, 0, 0}},
+        {"Text_Len_alarm_delay", {6000, 360, 0, 0}},
+        {"Combo_del_alarm", {6480, 360, 0, 0}},
+        {"Text_Len_Oxrana_delay", {9000, 360, 0, 0}},
+        {"Combo_del_oxrana", {9480, 360, 0, 0}},
+        {"Text_lev_z6", {2400, 3060, 0, 0}},
+        {"Text_lev_12v", {2400, 3780, 0, 0}},
+        {"Label_low_batt", {1200, 4080, 0, 0}},
+        {"Text_lev_low_batt", {2400, 4080, 0, 0}},
+        {"Label_battery_low_sms", {9720, 4080, 0, 0}},
+        {"Combo_short_beep", {6000, 4320, 0, 0}},
+        {"Text_len_beep", {6720, 4320, 0, 0}},
+        {"Label8", {7200, 4320, 0, 0}},
+        {"Check_beep_auto_off", {9360, 4320, 0, 0}},
+        {"Label23", {3000, 4860, 0, 0}},
+        {"Label35", {4320, 4860, 0, 0}},
+        {"MSFlexGrid_inputs_to_out", {5640, 4740, 0, 0}},
+        {"Label44", {8760, 4560, 0, 0}},
+        {"Label59", {10320, 5040, 0, 0}},
+        {"MSFlexGrid_out_number", {120, 5100, 0, 0}},
+        // "ЗВОНОК ХОЗЯИНА".
+        {"MSFlexGrid_owners", {120, 1680, 0, 0}},
+        {"MSFlexGrid_owner_call", {2160, 1440, 0, 0}},
+        {"Label_call_arrows", {2160, 4680, 0, 0}},
+        {"Combo_mic", {2160, 4920, 0, 0}},
+        {"Text_charge1", {3720, 5040, 0, 0}},
+        {"Label20", {120, 5520, 0, 0}},
+        {"MSFlexGrid_custom_out", {5880, 4920, 0, 0}},
+        // "ВКЛ/ВЫКЛ ОХРАНЫ".
+        {"Label_call_oxr", {240, 1200, 0, 0}},
+        {"MSFlexGrid_owners_", {1680, 420, 0, 0}},
+        {"MSFlexGrid_call_to_owner", {3720, 660, 0, 0}},
+        {"MSFlexGrid_sms_to_owner", {5520, 660, 0, 0}},
+        {"Combo_auto_oxrana_on", {8400, 600, 3495, 0}},
+        {"Label29", {1800, 3420, 0, 0}},
+        {"MSFlexGrid_input_oxr", {4200, 3420, 0, 0}},
+        {"Label48", {1800, 4440, 0, 0}},
+        {"MSFlexGrid_dtmf_oxr", {4200, 4440, 0, 0}},
+        {"Label49", {1800, 5520, 0, 0}},
+        {"MSFlexGrid_sms_oxr", {4200, 5520, 0, 0}},
+        {"Label15", {8760, 4020, 0, 0}},
+        {"Label28", {8160, 4320, 0, 0}},
+        {"Check_oxr_on_sms", {9960, 4260, 0, 0}},
+        {"Check_oxr_on_call", {10440, 4260, 0, 0}},
+        {"Combo_oxr_on_long", {10920, 4260, 0, 0}},
+        {"Check_oxr_of_sms", {9960, 4620, 0, 0}},
+        {"Check_oxr_of_call", {10440, 4620, 0, 0}},
+        {"Combo_oxr_of_long", {10920, 4620, 0, 0}},
+        {"Check_only_al_beep", {10080, 5040, 0, 0}},
+        {"Line_blocks", {7560, 720, 0, 5760}},
+        {"Line_switches", {7560, 4080, 960, 0}},
+        // "БЛОК-СХЕМА".
+        {"Combo_vyr_type", {7920, 600, 0, 0}},
+        {"Picture_vyr_q", {480, 720, 7215, 6135}},
+        {"Picture_vyr_qn", {2400, 480, 5295, 5775}},
+        {"Picture_vyr_qn_termo", {120, 720, 2295, 3015}},
+        {"Picture_dallas", {960, 360, 2055, 375}},
+        // "GPRS-НАСТРОЙКИ".
+        {"Check_gprs", {2520, 600, 0, 0}},
+        {"Text_gprs_period", {2520, 960, 0, 0}},
+        {"Check_gprs_clock", {2520, 1320, 0, 0}},
+        {"Check_gprs_balance", {2520, 1560, 0, 0}},
+        {"Check_alarm_gprs", {2520, 1800, 0, 0}},
+        {"Check_oxrana_gprs", {2520, 2040, 0, 0}},
+        {"MSFlexGrid_gprs_label", {120, 2400, 0, 0}},
+        {"Text_apn_sim1", {2520, 2400, 0, 0}},
+        {"Text_ip", {2520, 2760, 0, 0}},
+        {"Text_port", {2520, 3120, 0, 0}},
+        {"Label_ID_vyr_", {2520, 3480, 0, 0}},
+        {"Label_password_", {2520, 3840, 0, 0}},
+        {"Label_web", {360, 4320, 0, 0}},
+        // "CSD-соединение".
+        {"Check_csd_mode", {120, 360, 0, 0}},
+        {"phone(0)", {4320, 360, 0, 0}},
+        {"Check_csd_in", {6120, 480, 0, 0}},
+        {"txtComSet", {120, 840, 0, 0}},
+        {"Combo_com", {1200, 840, 0, 0}},
+        {"Text_vyr_phone", {2640, 1200, 0, 0}},
+        {"MSFlexGrid_csd_input", {240, 1560, 7455, 3495}},
+        {"Label_modem_problem", {240, 5160, 0, 0}},
+        {"Text_at", {240, 5400, 0, 0}},
+    };
+    // The rows of the owners, the inputs and the outputs.
+    for (int owner = 1; owner <= 8; ++owner) {
+        const int y = 1620 + 360 * (owner - 1);
+        const std::string n = std::to_string(owner);
+        places.push_back({ui::indexed("phone", owner), {5880, y, 1692, 360}});
+        places.push_back({"Check_ring" + n, {7680, y, 0, 0}});
+        places.push_back({"Check_sms" + n, {8040, y, 0, 0}});
+        places.push_back({"Combo_sms" + n, {8400, y, 975, 0}});
+    }
+    for (int input = 1; input <= 8; ++input) {
+        const int y = 1260 + 360 * (input - 1);
+        const std::string n = std::to_string(input);
+        places.push_back({ui::indexed("Text_z", input - 1), {360, y, 615, 0}});
+        places.push_back({"Check_zero" + n, {1080, y, 0, 0}});
+        places.push_back({"Text_f_" + n, {2880, y, 0, 0}});
+        places.push_back({"Text_short" + n, {8520, y, 3615, 0}});
+    }
+    for (int output = 1; output <= 3; ++output) {
+        const int y = 5160 + 360 * (output - 1);
+        const std::string n = std::to_string(output);
+        places.push_back({ui::indexed("Text_z", 7 + output), {360, y, 0, 0}});
+        places.push_back({"Combo_out" + n, {1080, y, 4575, 0}});
+        places.push_back({"Text_pusle_out" + n, {8760, y, 0, 0}});
+        places.push_back({"Check_state_out" + n, {9240, y, 0, 0}});
+        places.push_back({"Check_invert_out" + n, {10800, y, 0, 0}});
+    }
+
+    const ui::WindowSpec spec = form1Spec();
+    for (const Place& p : places) {
+        const ui::ControlSpec* c = specOf(spec, p.name);
+        ASSERT_NE(c, nullptr) << p.name;
+        ui::Rect expected = p.place;
+        if (expected.width == 0)
+            expected.width = c->place.width;
+        if (expected.height == 0)
+            expected.height = c->place.height;
+        EXPECT_EQ(c->place, expected) << p.name << " at " << c->place.left << ", " << c->place.top << ", "
+                                      << c->place.width << " x " << c->place.height;
+    }
+}
+
 // Controls of one tab must not cover each other, or a caption hides
 // behind a field. Slight touches at the edges are tolerated.
 TEST(WindowLayout, NoTwoVisibleControlsOfATabOverlap)

@@ -58,8 +58,8 @@ void addArmingTab(std::vector<ui::ControlSpec>& out)
     const Switches rows[] = {{"Check_oxr_on_sms", "Check_oxr_on_call", "Combo_oxr_on_long", 4260},
                              {"Check_oxr_of_sms", "Check_oxr_of_call", "Combo_oxr_of_long", 4620}};
     for (const Switches& row : rows) {
-        out.push_back(check(row.sms, t, {9960, row.y + 30, 255, 255}));
-        out.push_back(check(row.call, t, {10440, row.y + 30, 255, 255}));
+        out.push_back(check(row.sms, t, {9960, row.y, 255, 315}));
+        out.push_back(check(row.call, t, {10440, row.y, 255, 315}));
         // Usable only while its call switch is on.
         out.push_back(disabled(list(row.length, t, {10920, row.y, 1215, 315})));
     }

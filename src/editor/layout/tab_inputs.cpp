@@ -90,9 +90,9 @@ void addInputs(std::vector<ui::ControlSpec>& out, int t)
         out.push_back(shortText);
     }
 
-    out.push_back(label("Label_low_batt", t, {1200, 4110, 1150, 255}, "ниже +10.6V"));
+    out.push_back(label("Label_low_batt", t, {1200, 4080, 1150, 255}, "ниже +10.6V"));
     out.push_back(text("Text_lev_low_batt", t, {2400, 4080, 435, 315}, "106"));
-    out.push_back(label("Label_battery_low_sms", t, {9720, 4110, 1500, 200}, "BATTERY LOW"));
+    out.push_back(label("Label_battery_low_sms", t, {9720, 4080, 1500, 255}, "BATTERY LOW"));
 }
 
 void addSiren(std::vector<ui::ControlSpec>& out, int t)
@@ -100,7 +100,7 @@ void addSiren(std::vector<ui::ControlSpec>& out, int t)
     out.push_back(list("Combo_short_beep", t, {6000, 4320, 675, 315}));
     out.push_back(text("Text_len_beep", t, {6720, 4320, 435, 315}, "60"));
     // Its background carries a device flag, so it has one of its own.
-    ui::ControlSpec siren = label("Label8", t, {7200, 4350, 2100, 240}, "с, время звучания Сирены");
+    ui::ControlSpec siren = label("Label8", t, {7200, 4320, 2100, 255}, "с, время звучания Сирены");
     siren.transparent = false;
     out.push_back(siren);
     out.push_back(check("Check_beep_auto_off", t, {9360, 4320, 2700, 240}, "автоотключение сирены"));
@@ -111,8 +111,12 @@ void addOutputs(std::vector<ui::ControlSpec>& out, int t)
     out.push_back(bold(label("Label23", t, {3000, 4860, 1200, 255}, "ВЫХОДЫ")));
     out.push_back(label("Label35", t, {4320, 4860, 1300, 255}, "номер входа -->"));
     out.push_back(grid("MSFlexGrid_inputs_to_out", t, {5640, 4740, 2925, 1485}, 4, 8, 1, 0));
-    out.push_back(wrapped(label("Label44", t, {8760, 4575, 1500, 420}, "длина импульса в секундах")));
-    out.push_back(label("Label59", t, {10320, 4860, 1700, 255}, "Инверсия сигнала"));
+    out.push_back(wrapped(label("Label44", t, {8760, 4560, 1500, 420}, "длина импульса в секундах")));
+    // Between the heading line and the first output row, over the inversion
+    // boxes: small enough to leave the first row free.
+    ui::ControlSpec inversion = label("Label59", t, {10320, 5040, 1700, 150}, "Инверсия сигнала");
+    inversion.fontPoints = HeadingPoints;
+    out.push_back(inversion);
 
     out.push_back(grid("MSFlexGrid_out_number", t, {120, 5100, 225, 1095}, 3, 1, 0, 1));
     for (int output = 1; output <= 3; ++output) {
@@ -121,8 +125,8 @@ void addOutputs(std::vector<ui::ControlSpec>& out, int t)
         out.push_back(text(ui::indexed("Text_z", 7 + output), t, {360, y, 615, 315}, Names[7 + output]));
         out.push_back(list("Combo_out" + n, t, {1080, y, 4575, 315}));
         out.push_back(disabled(text("Text_pusle_out" + n, t, {8760, y, 435, 315}, "5")));
-        out.push_back(check("Check_state_out" + n, t, {9240, y + 30, 1530, 255}, "подать \"минус\""));
-        out.push_back(check("Check_invert_out" + n, t, {10800, y + 30, 255, 255}));
+        out.push_back(check("Check_state_out" + n, t, {9240, y, 1530, 315}, "подать \"минус\""));
+        out.push_back(check("Check_invert_out" + n, t, {10800, y, 255, 315}));
     }
 }
 

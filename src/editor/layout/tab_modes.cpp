@@ -70,8 +70,8 @@ void addOwnerTable(std::vector<ui::ControlSpec>& out, int t)
         const std::string n = std::to_string(owner);
         out.push_back(label(ui::indexed("Label_owner", owner), t, {4680, y + 60, 840, 255}, "Хозяин-" + n));
         out.push_back(text(ui::indexed("phone", owner), t, {5880, y, 1692, 360}));
-        out.push_back(check("Check_ring" + n, t, {7680, y + 45, 255, 255}));
-        out.push_back(check("Check_sms" + n, t, {8040, y + 45, 255, 255}));
+        out.push_back(check("Check_ring" + n, t, {7680, y, 255, 360}));
+        out.push_back(check("Check_sms" + n, t, {8040, y, 255, 360}));
         out.push_back(list("Combo_sms" + n, t, {8400, y, 975, 315}));
     }
 
