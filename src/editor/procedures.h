@@ -36,14 +36,14 @@ void wireCheckBoxes(MainWindow& w);
 
 // --- Tooltips -------------------------------------------------------------
 void tips_on(MainWindow& w);
+// The tooltips of the SMS and DTMF arming command rows, which name the access code.
+void set_access_code_tooltips(MainWindow& w);
 
 // --- Defaults -------------------------------------------------------------
 void common_default(MainWindow& w);
 void fl_m(MainWindow& w);
 
 // --- Start-up -------------------------------------------------------------
-// Fills the lists of the window that the start-up sequence fills.
-void fill_start_lists(MainWindow& w);
 // The whole start-up sequence of the main window; errors propagate to the caller.
 void start_up(MainWindow& w);
 

@@ -77,13 +77,6 @@ void fillSmsKindLists(MainWindow& w)
 
 }  // namespace
 
-void fill_start_lists(MainWindow& w)
-{
-    fillConnectionAndSettingLists(w);
-    fillInputTypeAndCallLists(w);
-    fillSmsKindLists(w);
-}
-
 void start_up(MainWindow& w)
 {
     // 1. Nothing pending, so that a poll running inside the sequence finds

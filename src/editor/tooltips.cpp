@@ -188,6 +188,11 @@ void tips_on(MainWindow& w)
     setTip(w, "Check_full_circle", fullCircleTip(w.check("Check_busy_on").value() == 1));
     setTip(w, "Check_busy_on", busyTip(w.check("Check_full_circle").value() == 1));
 
+    set_access_code_tooltips(w);
+}
+
+void set_access_code_tooltips(MainWindow& w)
+{
     const std::string code = w.text("Text_pin").text();
     setTip(w, "Label48",
            "Оповещения Хозяина при ВКЛ/ВЫКЛ охраны DTMF-командой (*121 вкл, *120  выкл), которые доступны при "

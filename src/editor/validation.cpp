@@ -3,6 +3,7 @@
 #include <functional>
 #include <vector>
 
+#include "editor/output_mode_texts.h"
 #include "editor/procedures.h"
 #include "ui/control_spec.h"
 
@@ -62,21 +63,8 @@ void retitleThermostatOutputs(MainWindow& w)
     for (int n = 1; n <= 3; ++n) {
         ui::List& mode = w.list("Combo_out" + std::to_string(n));
         if (mode.listIndex() == 14)
-            mode.setToolTip("Выход включает свой активный уровень при внешней температуре T меньше " + setPoint +
-                            " и выключает его при Т больше " + setPoint);
+            mode.setToolTip(output_mode_tooltip(14, n, setPoint));
     }
-}
-
-// The SMS and DTMF arming command rows name the access code.
-void retitleCommandRows(MainWindow& w)
-{
-    const std::string& code = w.text("Text_pin").text();
-    w.label("Label49").setToolTip("Оповещения Хозяина при ВКЛ/ВЫКЛ охраны SMS-командой (OXR-on" + code + "/OXR-of" +
-                                  code + ")");
-    w.label("Label48").setToolTip(
-        "Оповещения Хозяина при ВКЛ/ВЫКЛ охраны DTMF-командой (*121 вкл, *120  выкл), которые доступны при "
-        "автоподнятии, или тревожном звонке, или перезвоне по SMS-команде Callme" +
-        code);
 }
 
 // Owner N's number also labels row N of both owner display grids.
@@ -160,7 +148,7 @@ std::shared_ptr<RememberedTexts> wireValidationRules(MainWindow& w)
              effect);
     }
 
-    hook(w, "Text_pin", rules::accessCode, [win] { retitleCommandRows(*win); });
+    hook(w, "Text_pin", rules::accessCode, [win] { set_access_code_tooltips(*win); });
 
     auto remembered = std::make_shared<RememberedTexts>();
     auto refreshStatusGrid = [win] { csd_input_grid(*win); };

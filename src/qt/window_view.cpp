@@ -494,7 +494,7 @@ private:
             // Only grids with rows tall enough for two lines wrap their texts.
             bool tallRows = false;
             for (int r = 0; r < model.rows(); ++r)
-                tallRows = tallRows || model.rowHeight(r) >= 500;
+                tallRows = tallRows || model.rowHeight(r) >= 480;
             if (w->wordWrap() != tallRows)
                 w->setWordWrap(tallRows);
             for (int r = 0; r < model.rows(); ++r) {
