@@ -70,7 +70,8 @@ void addInputs(std::vector<ui::ControlSpec>& out, int t)
         const int y = InputTop + (input - 1) * RowStep;
         const std::string n = std::to_string(input);
         ui::ControlSpec name = text(ui::indexed("Text_z", input - 1), t, {360, y, 615, 315}, Names[input - 1]);
-        ui::ControlSpec type = list("Check_zero" + n, t, {1080, y, 1260, 315});
+        ui::ControlSpec type = list("Check_zero" + n, t, {1080, y, 1300, 315});
+        type.fontPoints = 7;  // "подать минус" and "ниже +13.0V" fit beside the list's arrow
         ui::ControlSpec filter = text("Text_f_" + n, t, {2880, y, 435, 315}, "20");
         ui::ControlSpec shortText = text("Text_short" + n, t, {8520, y, 3615, 315}, ShortTexts[input - 1]);
         if (unusedInput(input)) {
@@ -97,7 +98,8 @@ void addInputs(std::vector<ui::ControlSpec>& out, int t)
 
 void addSiren(std::vector<ui::ControlSpec>& out, int t)
 {
-    out.push_back(list("Combo_short_beep", t, {6000, 4320, 675, 315}));
+    out.push_back(list("Combo_short_beep", t, {6000, 4320, 690, 315}));
+    out.back().fontPoints = 7;
     out.push_back(text("Text_len_beep", t, {6720, 4320, 435, 315}, "60"));
     // Its background carries a device flag, so it has one of its own.
     ui::ControlSpec siren = label("Label8", t, {7200, 4320, 2100, 255}, "с, время звучания Сирены");
