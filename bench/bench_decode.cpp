@@ -10,16 +10,16 @@
 #include "editor/main_window.h"
 #include "editor/procedures.h"
 #include "editor/validation.h"
-#include "image/codes.h"
 #include "image/decoder.h"
 #include "image/encoder.h"
 #include "image/image_map.h"
 #include "link/hex_text.h"
-#include "sim/unconnected_port.h"
 #include "platform/clock.h"
 #include "platform/regional.h"
 #include "platform/scripted_host.h"
 #include "platform/virtual_event_loop.h"
+#include "sim/panel.h"
+#include "sim/unconnected_port.h"
 
 namespace {
 
@@ -49,17 +49,12 @@ struct Window {
     std::shared_ptr<editor::RememberedTexts> remembered;
 };
 
-std::string dumpText(const image::Image& img)
+// The dump text the poll cycle hands to the decoder for a panel holding this image.
+std::string dumpText(platform::EventLoop& loop, const image::Image& img)
 {
-    platform::Bytes frame = {0x4C, 0x4F, 0x08, 0x02};
-    frame.insert(frame.end(), img.begin(), img.end());
-    std::string serial = "  Q0012345 pw4Kx9Lm2Qa7Zr5Tn8    ";
-    frame.insert(frame.end(), serial.begin(), serial.end());
-    frame.push_back(static_cast<std::uint8_t>(image::checksum(img) +
-                                              image::checksum(platform::bytesOf(serial))));
-    for (std::uint8_t b : {0x54, 0x41, 0x49, 0x4C, 0x01, 0x02, 0x03})
-        frame.push_back(b);
-    std::string text = devlink::hexText(frame);
+    sim::Panel panel(loop);
+    panel.image = img;
+    std::string text = devlink::hexText(panel.dumpFrame());
     text.pop_back();
     return text;
 }
@@ -101,7 +96,7 @@ std::pair<std::string, std::string> twoDumps(editor::MainWindow& w)
         default: break;
         }
     }
-    return {dumpText(factory), dumpText(other)};
+    return {dumpText(w.services.loop, factory), dumpText(w.services.loop, other)};
 }
 
 void BM_DecodeWholeWindow(benchmark::State& state)
