@@ -12,47 +12,19 @@ namespace devlink {
 
 namespace {
 
-// Controls that other parts of the window may not have yet are looked up
-// by name and skipped when missing.
-template <class T>
-T* findControl(const editor::MainWindow& w, const std::string& name, ui::Kind kind)
-{
-    ui::Control* c = w.form1.find(name);
-    return c && c->kind() == kind ? static_cast<T*>(c) : nullptr;
-}
-
+// Empties a text field or a label.
 void emptyField(const editor::MainWindow& w, const std::string& name)
 {
-    if (auto* t = findControl<ui::TextField>(w, name, ui::Kind::TextField))
-        t->setText("");
-    else if (auto* l = findControl<ui::Label>(w, name, ui::Kind::Label))
-        l->setCaption("");
-}
-
-void setText(const editor::MainWindow& w, const std::string& name, const std::string& text)
-{
-    if (auto* t = findControl<ui::TextField>(w, name, ui::Kind::TextField))
-        t->setText(text);
-}
-
-void untick(const editor::MainWindow& w, const std::string& name)
-{
-    if (auto* c = findControl<ui::CheckBox>(w, name, ui::Kind::CheckBox))
-        c->setValue(0);
-}
-
-void selectFirst(const editor::MainWindow& w, const std::string& name)
-{
-    if (auto* l = findControl<ui::List>(w, name, ui::Kind::List); l && l->count() > 0)
-        l->setListIndex(0);
+    ui::Control* c = w.form1.find(name);
+    if (c && c->kind() == ui::Kind::TextField)
+        static_cast<ui::TextField*>(c)->setText("");
+    else
+        w.label(name).setCaption("");
 }
 
 std::optional<long> integerIn(const editor::MainWindow& w, const std::string& name)
 {
-    auto* t = findControl<ui::TextField>(w, name, ui::Kind::TextField);
-    if (!t)
-        return std::nullopt;
-    const std::string& s = t->text();
+    const std::string& s = w.text(name).text();
     long value = 0;
     auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || end != s.data() + s.size() || s.empty())
@@ -228,9 +200,9 @@ void PollCycle::readRequest()
     for (int i = 1; i <= 8; ++i)
         emptyField(w, "Text_short" + std::to_string(i));
     for (int i = 1; i <= 8; ++i) {
-        untick(w, "Check_ring" + std::to_string(i));
-        untick(w, "Check_sms" + std::to_string(i));
-        selectFirst(w, "Combo_sms" + std::to_string(i));
+        w.check("Check_ring" + std::to_string(i)).setValue(0);
+        w.check("Check_sms" + std::to_string(i)).setValue(0);
+        w.list("Combo_sms" + std::to_string(i)).setListIndex(0);
     }
     for (const char* name : RequestLocked)
         w.button(name).setEnabled(false);
@@ -241,9 +213,9 @@ void PollCycle::readRequest()
         emptyField(w, ui::indexed("phone", i));
     for (const char* name : {"Text_charge1", "Text_charge2", "Text_pin", "Label_version", "Label_ID"})
         emptyField(w, name);
-    untick(w, "Check_tone_on");
+    w.check("Check_tone_on").setValue(0);
     for (int i = 1; i <= 8; ++i)
-        setText(w, "Text_f_" + std::to_string(i), "0");
+        w.text("Text_f_" + std::to_string(i)).setText("0");
     w.services.loop.processEvents();
     w.receive_command = true;
 }
@@ -256,7 +228,7 @@ void PollCycle::writeRequest()
     auto supply = integerIn(w, "Text_lev_12v");
     auto lowBattery = integerIn(w, "Text_lev_low_batt");
     if (supply && lowBattery && *supply < *lowBattery)
-        setText(w, "Text_lev_low_batt", w.text("Text_lev_12v").text());
+        w.text("Text_lev_low_batt").setText(w.text("Text_lev_12v").text());
     for (const char* name : {"Label_ID", "Label_version", "Label_ok"})
         emptyField(w, name);
     for (const char* name : RequestLocked)
