@@ -6,7 +6,6 @@
 #include "link/frames.h"
 #include "link/hex_text.h"
 #include "platform/error.h"
-#include "platform/virtual_event_loop.h"
 
 namespace devlink {
 

@@ -1,8 +1,17 @@
 #pragma once
 #include <chrono>
 #include <functional>
+#include <stdexcept>
 
 namespace platform {
+
+// Raised by a loop that can tell a wait will never end (the virtual-time
+// loop of the tests: nothing is pending and no timer runs). It is not an
+// error of the program's own, so error handlers let it pass.
+class Deadlock : public std::logic_error {
+public:
+    using std::logic_error::logic_error;
+};
 
 // The window thread's event processing: timers, "let pending events run
 // once", and waits that keep processing events until a condition holds.

@@ -1,17 +1,10 @@
 #pragma once
 #include <map>
 #include <memory>
-#include <stdexcept>
 
 #include "platform/event_loop.h"
 
 namespace platform {
-
-// Raised when a wait can never end: nothing is pending and no timer runs.
-class Deadlock : public std::logic_error {
-public:
-    using std::logic_error::logic_error;
-};
 
 // An event loop in virtual time for tests. A wait runs what is pending,
 // then advances the clock to the next deadline, makes that deadline "now"
