@@ -19,6 +19,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
@@ -131,6 +133,11 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("panelsetup");
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setFont(qt::WindowView::designFont());
+    // The program speaks Russian: so do the toolkit's own texts (the buttons
+    // of message boxes, the file dialogs), where the translation is installed.
+    QTranslator toolkitTexts;
+    if (toolkitTexts.load("qtbase_ru", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&toolkitTexts);
     Options options = parseOptions(app);
 
     qt::QtEventLoop loop;
