@@ -70,6 +70,22 @@ std::vector<std::string> framesIn(const Bytes& stream)
 
 using Frames = std::vector<std::string>;
 
+// A panel of its own on an open line, collecting what the computer receives.
+struct FreshLine {
+    FreshLine()
+    {
+        port.onEvent = [this](platform::PortEvent) {
+            Bytes b = port.readAll();
+            got.insert(got.end(), b.begin(), b.end());
+        };
+        port.open();
+    }
+    platform::VirtualEventLoop loop;
+    Panel panel{loop};
+    SimulatedPort port{loop, panel};
+    Bytes got;
+};
+
 class PanelTest : public ::testing::Test {
 protected:
     platform::VirtualEventLoop loop;
@@ -253,17 +269,11 @@ TEST_F(PanelTest, AnswersEachCommandWithItsFramesAndThenAStatusFrame)
                                   {"clock", SetClock, {"clock", "status"}},
                                   {"outputs", setOutputs(0x01), {"status"}}};
     for (const Case& c : cases) {
-        platform::VirtualEventLoop caseLoop;
-        Panel casePanel{caseLoop};
-        SimulatedPort casePort{caseLoop, casePanel};
-        Bytes got;
-        casePort.onEvent = [&](platform::PortEvent) {
-            Bytes b = casePort.readAll();
-            got.insert(got.end(), b.begin(), b.end());
-        };
-        casePort.open();
-        casePort.write(c.command);
-        caseLoop.runFor(2000);
+        FreshLine line;
+        Panel& casePanel = line.panel;
+        Bytes& got = line.got;
+        line.port.write(c.command);
+        line.loop.runFor(2000);
         EXPECT_EQ(framesIn(got), c.answer) << c.heard;
         ASSERT_EQ(casePanel.heard().size(), 1u) << c.heard;
         EXPECT_EQ(casePanel.heard()[0].command, c.heard);
@@ -302,17 +312,11 @@ TEST_F(PanelTest, ASetClockSetsTheClockItReportsAndNoiseLeavesItAlone)
                  {"AT+CCLK=\"23/02", "10/12/09,14:05:33"},
                  {"XX+CCLK=\"23/02/28,07:08:09+00\"", "10/12/09,14:05:33"}};
     for (const Case& c : cases) {
-        platform::VirtualEventLoop caseLoop;
-        Panel casePanel{caseLoop};
-        SimulatedPort casePort{caseLoop, casePanel};
-        Bytes got;
-        casePort.onEvent = [&](platform::PortEvent) {
-            Bytes b = casePort.readAll();
-            got.insert(got.end(), b.begin(), b.end());
-        };
-        casePort.open();
-        casePort.write(cat({{0x01, 0x01, 0x03, 0x08, 0x0B, 0x0C}, platform::bytesOf(c.text), {0x0D, 0x00}}));
-        caseLoop.runFor(500);
+        FreshLine line;
+        Panel& casePanel = line.panel;
+        Bytes& got = line.got;
+        line.port.write(cat({{0x01, 0x01, 0x03, 0x08, 0x0B, 0x0C}, platform::bytesOf(c.text), {0x0D, 0x00}}));
+        line.loop.runFor(500);
         EXPECT_EQ(casePanel.clockText, c.clock) << c.text;
         ASSERT_TRUE(startsAt(got, 0, {'C', 'L', 'K', ':'})) << c.text;
         EXPECT_EQ(std::string(got.begin() + 6, got.begin() + 23), c.clock) << c.text;
