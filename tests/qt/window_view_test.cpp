@@ -9,22 +9,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "editor/layout/spec_helpers.h"
 #include "platform/virtual_event_loop.h"
 #include "qt/window_view.h"
 #include "qt_app.h"
 
 namespace {
-
-ui::ControlSpec row(ui::Kind kind, std::string name, int tab, ui::Rect place, std::string caption = {})
-{
-    ui::ControlSpec s;
-    s.kind = kind;
-    s.name = std::move(name);
-    s.tab = tab;
-    s.place = place;
-    s.caption = std::move(caption);
-    return s;
-}
 
 // A small window: a tab control with two pages and a few controls on and
 // off the pages.
@@ -36,21 +26,21 @@ ui::WindowSpec smallWindow()
     w.width = 6000;
     w.height = 4500;
     w.tabControl = "Tabs";
-    ui::ControlSpec tabs = row(ui::Kind::TabControl, "Tabs", -1, {0, 1200, 6000, 3000});
+    ui::ControlSpec tabs = editor::layout::make(ui::Kind::TabControl, "Tabs", -1, {0, 1200, 6000, 3000});
     tabs.tabs = {"ПЕРВАЯ", "ВТОРАЯ"};
-    w.controls.push_back(row(ui::Kind::Label, "Label_a", -1, {150, 150, 1500, 300}, "надпись"));
+    w.controls.push_back(editor::layout::make(ui::Kind::Label, "Label_a", -1, {150, 150, 1500, 300}, "надпись"));
     w.controls.push_back(tabs);
-    w.controls.push_back(row(ui::Kind::TextField, "Text_a", 0, {150, 300, 1500, 300}, "старт"));
-    w.controls.push_back(row(ui::Kind::CheckBox, "Check_a", 0, {150, 750, 1500, 300}, "флажок"));
-    w.controls.push_back(row(ui::Kind::List, "Combo_a", 1, {150, 300, 1500, 315}, "выбор"));
-    w.controls.push_back(row(ui::Kind::Button, "Command_a", -1, {1800, 150, 1500, 450}, "Кнопка"));
-    ui::ControlSpec grid = row(ui::Kind::Grid, "Grid_a", 1, {150, 900, 3000, 1200});
+    w.controls.push_back(editor::layout::make(ui::Kind::TextField, "Text_a", 0, {150, 300, 1500, 300}, "старт"));
+    w.controls.push_back(editor::layout::make(ui::Kind::CheckBox, "Check_a", 0, {150, 750, 1500, 300}, "флажок"));
+    w.controls.push_back(editor::layout::make(ui::Kind::List, "Combo_a", 1, {150, 300, 1500, 315}, "выбор"));
+    w.controls.push_back(editor::layout::make(ui::Kind::Button, "Command_a", -1, {1800, 150, 1500, 450}, "Кнопка"));
+    ui::ControlSpec grid = editor::layout::make(ui::Kind::Grid, "Grid_a", 1, {150, 900, 3000, 1200});
     grid.rows = 3;
     grid.cols = 3;
     grid.fixedRows = 1;
     grid.fixedCols = 1;
     w.controls.push_back(grid);
-    ui::ControlSpec log = row(ui::Kind::TextField, "Text_log", 1, {3300, 300, 2400, 900});
+    ui::ControlSpec log = editor::layout::make(ui::Kind::TextField, "Text_log", 1, {3300, 300, 2400, 900});
     log.multiLine = true;
     w.controls.push_back(log);
     return w;

@@ -5,25 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "command_bytes.h"
+
 namespace sim {
 namespace {
 
 using platform::Bytes;
 using Kind = Command::Kind;
 
-Bytes cat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-const Bytes Poll{0x01, 0x01, 0x04, 0x08, 0x0A, 0x0C};
-const Bytes Read{0x01, 0x01, 0x01, 0x09, 0x0B, 0x0D};
-const Bytes ClockText = platform::bytesOf("AT+CCLK=\"10/12/09,14:05:33+00\"");
-const Bytes SetClock = cat({{0x01, 0x01, 0x03, 0x08, 0x0B, 0x0C}, ClockText, {0x0D, 0x00}});
-const Bytes SetOutputs{0x01, 0x01, 0x01, 0x01, 0x02, 0x08, 0x85};
+using namespace sim_test;
 
 Bytes writeStream()
 {

@@ -9,26 +9,15 @@
 #include "platform/virtual_event_loop.h"
 #include "sim/simulated_port.h"
 
+#include "command_bytes.h"
+
 namespace sim {
 namespace {
 
 using platform::Bytes;
 using std::chrono::milliseconds;
 
-Bytes cat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& p : parts)
-        all.insert(all.end(), p.begin(), p.end());
-    return all;
-}
-
-const Bytes Poll{0x01, 0x01, 0x04, 0x08, 0x0A, 0x0C};
-const Bytes Read{0x01, 0x01, 0x01, 0x09, 0x0B, 0x0D};
-const Bytes WriteHeader{0x01, 0x01, 0x02, 0x0A, 0x0C, 0x0E};
-const std::string ClockCommandText = "AT+CCLK=\"10/12/09,14:05:33+00\"";
-const Bytes SetClock = cat({{0x01, 0x01, 0x03, 0x08, 0x0B, 0x0C}, platform::bytesOf(ClockCommandText), {0x0D, 0x00}});
-Bytes setOutputs(std::uint8_t state) { return {0x01, 0x01, 0x01, 0x01, 0x02, 0x08, state}; }
+using namespace sim_test;
 
 std::uint8_t sum8(const Bytes& bytes) { return static_cast<std::uint8_t>(std::accumulate(bytes.begin(), bytes.end(), 0u)); }
 
